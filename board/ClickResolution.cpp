@@ -1,0 +1,123 @@
+#include "board/ClickResolution.h"
+
+namespace mirel {
+
+std::optional<Cell> cellAt(const BoardModel& board, float x, float y) {
+    for (std::int16_t r = 1; r <= RowCount; ++r) {
+        for (std::int16_t c = 1; c <= ColumnCount; ++c) {
+            const float left = board.CellX[r][c];
+            const float top = board.CellY[r][c];
+            if (left <= x && x <= left + PieceSize && top <= y && y <= top + PieceSize)
+                return Cell{r, c};
+        }
+    }
+    return std::nullopt;
+}
+
+Group findGroup(const Grid& pieces, Cell start) {
+    Group group;
+    Marks visited{};
+    group.cells[0] = start;
+    group.size = 1;
+    visited[start.row][start.col] = true;
+
+    const auto join = [&](std::int16_t r, std::int16_t c, std::int16_t kind) {
+        if (pieces[r][c] == kind && !visited[r][c]) {
+            visited[r][c] = true;
+            group.cells[group.size++] = Cell{r, c};
+        }
+    };
+    for (std::int16_t i = 0; i < group.size; ++i) {
+        const auto [r, c] = group.cells[i];
+        const std::int16_t kind = pieces[r][c];
+        if (r >= 2)
+            join(r - 1, c, kind);
+        if (r <= RowCount - 1)
+            join(r + 1, c, kind);
+        if (c >= 2)
+            join(r, c - 1, kind);
+        if (c <= ColumnCount - 1)
+            join(r, c + 1, kind);
+    }
+    return group;
+}
+
+Marks marksOf(const Group& group) {
+    Marks marks{};
+    for (std::int16_t i = 0; i < group.size; ++i)
+        marks[group.cells[i].row][group.cells[i].col] = true;
+    return marks;
+}
+
+void takeOutMarked(Grid& pieces, Marks& marks, BoardPainter& painter) {
+    std::int16_t r = RowCount;
+    while (r >= 1) {
+        for (std::int16_t c = 1; c <= ColumnCount; ++c) {
+            if (!marks[r][c])
+                continue;
+            for (std::int16_t k = r; k >= 2; --k) {
+                pieces[k][c] = pieces[k - 1][c];
+                marks[k][c] = marks[k - 1][c];
+                painter.paintCell(k, c, pieces[k][c]);
+            }
+            pieces[1][c] = 0;
+            painter.paintCell(1, c, 0);
+            painter.pieceTakenOut();
+            marks[1][c] = false;
+        }
+        // A marked piece that has come down into this row is taken out on a second pass.
+        bool markLeft = false;
+        for (std::int16_t c = 1; c <= ColumnCount; ++c)
+            markLeft = markLeft || marks[r][c];
+        if (!markLeft)
+            --r;
+    }
+}
+
+void closeEmptyColumns(Grid& pieces, BoardPainter& painter) {
+    std::array<std::int16_t, ColumnCount + 1> emptyInColumn{};
+    for (std::int16_t j = 1; j <= ColumnCount; ++j)
+        for (std::int16_t r = 1; r <= RowCount; ++r)
+            emptyInColumn[j] += pieces[r][j] == 0 ? 1 : 0;
+
+    std::int16_t j = ColumnCount;
+    while (j >= 1 && emptyInColumn[j] == RowCount)
+        --j;
+    // Scanning from the right closes neighbouring empty columns one after the other.
+    for (; j >= 1; --j) {
+        if (emptyInColumn[j] != RowCount)
+            continue;
+        for (std::int16_t k = j; k <= ColumnCount - 1; ++k) {
+            emptyInColumn[k] = emptyInColumn[k + 1];
+            for (std::int16_t r = 1; r <= RowCount; ++r) {
+                pieces[r][k] = pieces[r][k + 1];
+                painter.paintCell(r, k, pieces[r][k]);
+            }
+        }
+        for (std::int16_t r = 1; r <= RowCount; ++r) {
+            pieces[r][ColumnCount] = 0;
+            painter.paintCell(r, ColumnCount, 0);
+        }
+    }
+}
+
+void scoreRemoval(BoardModel& board, std::int16_t removed) {
+    board.UndoScore = board.Score;
+    board.Score += 2 * removed;
+}
+
+bool MovesLeft(const Grid& pieces) {
+    for (std::int16_t c = 1; c <= ColumnCount; ++c) {
+        for (std::int16_t r = 1; r <= RowCount; ++r) {
+            const std::int16_t kind = pieces[r][c];
+            if (kind == 0)
+                continue;
+            if ((r >= 2 && pieces[r - 1][c] == kind) || (r <= RowCount - 1 && pieces[r + 1][c] == kind) ||
+                (c >= 2 && pieces[r][c - 1] == kind) || (c <= ColumnCount - 1 && pieces[r][c + 1] == kind))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace mirel

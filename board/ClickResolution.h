@@ -1,0 +1,40 @@
+#pragma once
+
+#include "board/Board.h"
+
+#include <optional>
+
+namespace mirel {
+
+// The cell whose picture contains the point (x, y), in twips on the board, both bounds
+// inclusive; none for a point in a gap between pictures or outside the grid. Rows are
+// searched from the top, and within a row from the left, so the first hit wins.
+std::optional<Cell> cellAt(const BoardModel& board, float x, float y);
+
+// The orthogonally connected cells of the start cell's kind, found breadth first
+// (neighbours tried above, below, left, right). The start cell comes first.
+struct Group {
+    std::array<Cell, CellCount> cells{};
+    std::int16_t size = 0;
+};
+Group findGroup(const Grid& pieces, Cell start);
+
+Marks marksOf(const Group& group);
+
+// Takes every marked cell out of its column, from the bottom row upwards: everything above
+// it, empty cells included, comes down one cell and row 1 becomes empty. The marks travel
+// down with the pieces and are all cleared afterwards. Mines stay where they are.
+void takeOutMarked(Grid& pieces, Marks& marks, BoardPainter& painter);
+
+// Closes every empty column that has a piece somewhere to its right: the columns to its
+// right slide one place left and column 15 becomes empty. Empty columns at the right edge
+// stay where they are.
+void closeEmptyColumns(Grid& pieces, BoardPainter& painter);
+
+// Two points a removed piece; the score before the move is kept for undo.
+void scoreRemoval(BoardModel& board, std::int16_t removed);
+
+// True when some piece has an orthogonal neighbour of its own kind. Mines play no part.
+bool MovesLeft(const Grid& pieces);
+
+} // namespace mirel

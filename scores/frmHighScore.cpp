@@ -1,0 +1,140 @@
+#include "scores/frmHighScore.h"
+
+#include "scores/ScoreDigits.h"
+#include "ui/Twips.h"
+
+#include <QKeyEvent>
+
+namespace mirel {
+
+namespace {
+
+const QPixmap& pictureOf(const Pictures& pictures, CharPicture character) {
+    switch (character.kind) {
+    case CharPicture::Letter: return pictures.pctAlphabet[character.index];
+    case CharPicture::Digit: return pictures.imgDigit[character.index];
+    case CharPicture::Blank: break;
+    }
+    return pictures.pctBlank;
+}
+
+// The name entry paints into the cells of the row being typed.
+class NameRowCanvas final : public NameEntryPainter {
+public:
+    using Row = std::array<std::int16_t, 9>;
+    NameRowCanvas(const Pictures& pictures, PictureBox& box, const Row& cellX, const Row& cellY)
+        : pictures(pictures), box(box), cellX(cellX), cellY(cellY) {}
+
+    void paintCharacter(std::int16_t cell, CharPicture character) override {
+        paint(cell, pictureOf(pictures, character));
+    }
+    void paintCursor(std::int16_t cell) override { paint(cell, pictures.pctAlphabet[0]); }
+    void paintBlank(std::int16_t cell) override { paint(cell, pictures.pctBlank); }
+
+private:
+    void paint(std::int16_t cell, const QPixmap& picture) {
+        box.paintPicture(picture, cellX[cell], cellY[cell]);
+    }
+
+    const Pictures& pictures;
+    PictureBox& box;
+    const Row& cellX;
+    const Row& cellY;
+};
+
+// Character codes as the name entry knows them: Enter 13, Backspace 8, else the character.
+std::int32_t characterCode(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyEnter;
+    case Qt::Key_Backspace: return KeyBackspace;
+    default: break;
+    }
+    const QString text = event.text();
+    return text.isEmpty() ? 0 : static_cast<std::int32_t>(text.at(0).unicode());
+}
+
+} // namespace
+
+frmHighScore::frmHighScore(HighScoreTable& table, const Pictures& pictures, QWidget* parent)
+    : QDialog(parent), table(table), pictures(pictures) {
+    setWindowTitle(QStringLiteral("Mirel"));
+    setFixedSize(toPixels(ClientWidth), toPixels(ClientHeight));
+    setModal(true);
+
+    pctHighScore = new PictureBox(this);
+    pctOk = new PictureBox(this);
+    pctOk->setTwipGeometry(7830, 1980, 705, 435);
+    pctOk->setPicture(pictures.ok);
+    pctReset = new PictureBox(this);
+    pctReset->setTwipGeometry(7830, 2430, 1125, 360);
+    pctReset->setPicture(pictures.reset);
+    pctReset->hide();
+
+    connect(pctOk, &PictureBox::clicked, this, &frmHighScore::pctOk_Click);
+    connect(pctReset, &PictureBox::clicked, this, &frmHighScore::pctReset_Click);
+
+    Form_Load();
+}
+
+void frmHighScore::Form_Load() {
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+    pctHighScore->setTwipGeometry(0, 0, pctOk->Left(), ClientHeight);
+
+    setCursor(Qt::WaitCursor);
+    entry.EntryActive = false;
+    for (std::int16_t r = 1; r <= TableSize; ++r) {
+        const auto y = static_cast<std::int16_t>(60 + 510 * (r - 1));
+        const auto name = namePictures(table.HighScoreNames[r]);
+        for (std::int16_t p = 1; p <= NameCells; ++p) {
+            NameCellX[r][p] = static_cast<std::int16_t>(2190 + 330 * (p - 1));
+            NameCellY[r][p] = y;
+            // A character without a picture of its own (an edited store) stays blank.
+            if (name[p - 1].kind != CharPicture::Blank)
+                pctHighScore->paintPicture(pictureOf(pictures, name[p - 1]), NameCellX[r][p], y);
+        }
+        const auto digits = scoreDigits(table.HighScores[r]);
+        for (std::int16_t p = 1; p <= 6; ++p) {
+            ScoreCellX[r][p] = static_cast<std::int16_t>(5630 + 330 * (p - 1));
+            ScoreCellY[r][p] = y;
+            pctHighScore->paintPicture(pictures.imgDigit[digits[p - 1]], ScoreCellX[r][p], y);
+        }
+    }
+    unsetCursor();
+
+    if (table.NewHighScoreRank >= 1 && table.NewHighScoreRank <= TableSize) {
+        entryRank = table.NewHighScoreRank;
+        NameRowCanvas canvas(pictures, *pctHighScore, NameCellX[entryRank], NameCellY[entryRank]);
+        entry.StartNameEntry(canvas);
+    } else {
+        pctReset->show();
+    }
+}
+
+void frmHighScore::Form_KeyPress(std::int32_t key) {
+    if (entryRank == 0)
+        return;
+    NameRowCanvas canvas(pictures, *pctHighScore, NameCellX[entryRank], NameCellY[entryRank]);
+    entry.keyPress(key, table, canvas);
+    pctHighScore->refresh();
+}
+
+void frmHighScore::keyPressEvent(QKeyEvent* event) {
+    // Every key goes to the name entry; none of them closes the window, Escape included.
+    Form_KeyPress(characterCode(*event));
+    event->accept();
+}
+
+void frmHighScore::pctOk_Click() {
+    accept();
+}
+
+void frmHighScore::pctReset_Click() {
+    ClearHighScores(table);
+    accept();
+}
+
+} // namespace mirel

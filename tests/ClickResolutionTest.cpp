@@ -1,0 +1,279 @@
+#include "board/ClickResolution.h"
+#include "support/BoardText.h"
+
+#include <QTest>
+
+using namespace mirel;
+using namespace mirel::testing;
+using Rows = std::vector<std::string>;
+Q_DECLARE_METATYPE(Rows)
+
+namespace {
+
+QString show(const Rows& rows) {
+    QString out;
+    for (const auto& row : rows)
+        out += QString::fromStdString(row) + QLatin1Char('\n');
+    return out;
+}
+
+// The whole removal of a group as a click makes it: fall, then close the columns.
+struct Removal {
+    Grid pieces;
+    int16_t removed = 0;
+    RecordingPainter painter;
+};
+
+Removal removeGroupAt(const Rows& start, Cell clicked) {
+    Removal result;
+    result.pieces = boardFromText(start);
+    result.painter.canvas = result.pieces;
+    const Group group = findGroup(result.pieces, clicked);
+    result.removed = group.size;
+    Marks marks = marksOf(group);
+    takeOutMarked(result.pieces, marks, result.painter);
+    closeEmptyColumns(result.pieces, result.painter);
+    return result;
+}
+
+} // namespace
+
+class ClickResolutionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void groupsOfManyShapes_data() {
+        QTest::addColumn<Rows>("board");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("size");
+
+        const Rows mixed = {
+            "112233445566123", //
+            "121233445566123", //
+            "111111111111111", //
+            "232323232323232", //
+            "323232323232323", //
+            "454545454545454", //
+            "545454545454545", //
+            "666666666666666", //
+            "616161616161616", //
+            "666666666666666", //
+        };
+        QTest::newRow("lone piece") << mixed << 2 << 2 << 1;
+        QTest::newRow("L joined to a full row") << mixed << 1 << 1 << 21;
+        QTest::newRow("corner across two rows") << mixed << 1 << 3 << 3;
+        QTest::newRow("vertical pair") << mixed << 1 << 14 << 2;
+        QTest::newRow("ring around other pieces") << mixed << 8 << 1 << 38;
+        QTest::newRow("a piece enclosed by the ring") << mixed << 9 << 2 << 1;
+        QTest::newRow("checkerboard has no groups") << mixed << 4 << 1 << 1;
+
+        Rows snake(10, std::string(15, '2'));
+        for (int r = 0; r < 10; r += 2)
+            snake[r] = std::string(15, '1');
+        for (int r = 1; r < 10; r += 2)
+            snake[r][(r / 2) % 2 == 0 ? 14 : 0] = '1';
+        QTest::newRow("snake through every row") << snake << 1 << 1 << 80;
+        QTest::newRow("whole board one kind") << Rows(10, std::string(15, '4')) << 10 << 15 << 150;
+        Rows withHoles(10, std::string(15, '4'));
+        withHoles[0] = "...............";
+        withHoles[1] = "4444444........";
+        QTest::newRow("empty cells never join") << withHoles << 2 << 1 << 8 * 15 + 7;
+    }
+    void groupsOfManyShapes() {
+        QFETCH(Rows, board);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(int, size);
+        const Grid pieces = boardFromText(board);
+        const Group group = findGroup(pieces, {int16_t(row), int16_t(col)});
+        QCOMPARE(group.size, size);
+        QCOMPARE(group.cells[0], (Cell{int16_t(row), int16_t(col)}));
+
+        // Every member is of the clicked kind, none is listed twice, and each one after the
+        // first touches an earlier one.
+        Marks seen{};
+        for (int i = 0; i < group.size; ++i) {
+            const Cell cell = group.cells[i];
+            QCOMPARE(pieces[cell.row][cell.col], pieces[row][col]);
+            QVERIFY(!seen[cell.row][cell.col]);
+            seen[cell.row][cell.col] = true;
+            if (i == 0)
+                continue;
+            bool touches = false;
+            for (int j = 0; j < i; ++j)
+                touches = touches || std::abs(group.cells[j].row - cell.row) +
+                                             std::abs(group.cells[j].col - cell.col) ==
+                                         1;
+            QVERIFY(touches);
+        }
+    }
+
+    void breadthFirstOrder() {
+        // Neighbours join in the order above, below, left, right.
+        const Grid pieces = boardFromText({
+            "...............",
+            ".1.............",
+            "111............",
+            ".1.............",
+        });
+        const Group group = findGroup(pieces, {3, 2});
+        QCOMPARE(group.size, 5);
+        QCOMPARE(group.cells[1], (Cell{2, 2}));
+        QCOMPARE(group.cells[2], (Cell{4, 2}));
+        QCOMPARE(group.cells[3], (Cell{3, 1}));
+        QCOMPARE(group.cells[4], (Cell{3, 3}));
+    }
+
+    void removalAndFall_data() {
+        QTest::addColumn<Rows>("before");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<Rows>("after");
+
+        QTest::newRow("pair on the bottom row, the piles above come down")
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "3..............", "24.............", "11............."}
+            << 10 << 1
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "...............", "3..............", "24............."};
+        QTest::newRow("two stacked in one column drop the pile by two")
+            << Rows{"...............", "...............", "...............", "...............", "..2............", "..3............", "..1............", "..1............", "..5............", "124............"}
+            << 7 << 3
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "..2............", "..3............", "..5............", "124............"};
+        QTest::newRow("group spread over three columns")
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "4..............", "222............", "335............"}
+            << 9 << 1
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "...............", "4..............", "335............"};
+        QTest::newRow("column emptied in the middle closes")
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", ".2.............", "121............", "323............"}
+            << 9 << 2
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "...............", "11.............", "33............."};
+        QTest::newRow("column emptied at the right edge stays")
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "...............", "..............3", "121212121212123"}
+            << 9 << 15
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "...............", "...............", "12121212121212."};
+        QTest::newRow("two neighbouring empty columns close in one move")
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "...............", "1551...........", "2552345........"}
+            << 9 << 2
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "...............", "11.............", "22345.........."};
+        QTest::newRow("empty columns between close one after the other")
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "...............", "1.............3", "1.............4"}
+            << 9 << 1
+            << Rows{"...............", "...............", "...............", "...............", "...............", "...............", "...............", "...............", "3..............", "4.............."};
+        QTest::newRow("the whole board in one group")
+            << Rows(10, std::string(15, '6')) << 5 << 5 << Rows(10, std::string(15, '.'));
+    }
+    void removalAndFall() {
+        QFETCH(Rows, before);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(Rows, after);
+        const Removal removal = removeGroupAt(before, {int16_t(row), int16_t(col)});
+        const Rows result = textOf(removal.pieces);
+        if (result != after)
+            QFAIL(qPrintable(QStringLiteral("got\n%1expected\n%2").arg(show(result), show(after))));
+        // What was painted is what the board holds, and one piece bleeps once.
+        QVERIFY(removal.painter.canvas == removal.pieces);
+        QCOMPARE(removal.painter.takenOut, removal.removed);
+    }
+
+    void fallRepaintsEveryCellAboveInItsColumn() {
+        RecordingPainter painter;
+        Grid pieces = boardFromText(Rows(10, std::string(15, '1')));
+        Marks marks{};
+        marks[10][4] = true;
+        takeOutMarked(pieces, marks, painter);
+        QCOMPARE(int(painter.paints.size()), 10);
+        for (const auto& paint : painter.paints)
+            QCOMPARE(paint.col, int16_t(4));
+        QCOMPARE(painter.paints.back().row, int16_t(1));
+        QCOMPARE(painter.paints.back().kind, int16_t(0));
+        for (const auto& row : marks)
+            for (bool mark : row)
+                QVERIFY(!mark);
+    }
+
+    void scoreIsTwoPointsAPiece_data() {
+        QTest::addColumn<int>("scoreBefore");
+        QTest::addColumn<int>("removed");
+        QTest::newRow("pair on a fresh game") << 0 << 2;
+        QTest::newRow("ten pieces") << 40 << 10;
+        QTest::newRow("whole board") << 0 << 150;
+    }
+    void scoreIsTwoPointsAPiece() {
+        QFETCH(int, scoreBefore);
+        QFETCH(int, removed);
+        BoardModel board;
+        board.Score = scoreBefore;
+        board.UndoScore = -1;
+        scoreRemoval(board, int16_t(removed));
+        QCOMPARE(board.Score, scoreBefore + 2 * removed);
+        QCOMPARE(board.UndoScore, scoreBefore);
+    }
+
+    void movesLeft_data() {
+        QTest::addColumn<Rows>("board");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("empty board") << Rows(10, std::string(15, '.')) << false;
+        QTest::newRow("checkerboard") << Rows{"121212121212121", "212121212121212", "121212121212121",
+                                              "212121212121212", "121212121212121", "212121212121212",
+                                              "121212121212121", "212121212121212", "121212121212121",
+                                              "212121212121212"}
+                                      << false;
+        Rows verticalPair(10, std::string(15, '.'));
+        verticalPair[8] = "1..............";
+        verticalPair[9] = "1..............";
+        QTest::newRow("vertical pair") << verticalPair << true;
+        Rows horizontalPair(10, std::string(15, '.'));
+        horizontalPair[9] = "1232312344.....";
+        QTest::newRow("horizontal pair at the end of a row") << horizontalPair << true;
+        Rows rightEdge(10, std::string(15, '.'));
+        rightEdge[9] = "121212121212133";
+        QTest::newRow("pair in the last two columns") << rightEdge << true;
+        Rows separated(10, std::string(15, '.'));
+        separated[9] = "1.1.2.2.3.3....";
+        QTest::newRow("equal pieces apart") << separated << false;
+        Rows topRow(10, std::string(15, '.'));
+        topRow[0] = "55.............";
+        QTest::newRow("pair on the top row") << topRow << true;
+    }
+    void movesLeft() {
+        QFETCH(Rows, board);
+        QFETCH(bool, moves);
+        QCOMPARE(MovesLeft(boardFromText(board)), moves);
+    }
+
+    void pressToCell_data() {
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("y");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::newRow("top-left corner of the first cell") << 50.f << 90.f << 1 << 1;
+        QTest::newRow("right and bottom edge are inclusive") << 530.f << 570.f << 1 << 1;
+        QTest::newRow("just past the right edge, in the gap") << 531.f << 100.f << 0 << 0;
+        QTest::newRow("just past the bottom edge, in the gap") << 100.f << 571.f << 0 << 0;
+        QTest::newRow("start of the next cell") << 590.f << 630.f << 2 << 2;
+        QTest::newRow("last cell's far corner") << 8090.f << 5430.f << 10 << 15;
+        QTest::newRow("beyond the last cell") << 8091.f << 5430.f << 0 << 0;
+        QTest::newRow("above the board") << 100.f << 89.f << 0 << 0;
+        QTest::newRow("left of the board") << 49.f << 100.f << 0 << 0;
+    }
+    void pressToCell() {
+        QFETCH(float, x);
+        QFETCH(float, y);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        BoardModel board;
+        for (int16_t r = 1; r <= RowCount; ++r)
+            for (int16_t c = 1; c <= ColumnCount; ++c) {
+                board.CellX[r][c] = int16_t(FirstCellX + CellPitch * (c - 1));
+                board.CellY[r][c] = int16_t(FirstCellY + CellPitch * (r - 1));
+            }
+        const auto cell = cellAt(board, x, y);
+        QCOMPARE(cell.has_value(), row != 0);
+        if (cell)
+            QCOMPARE(*cell, (Cell{int16_t(row), int16_t(col)}));
+    }
+};
+
+QTEST_APPLESS_MAIN(ClickResolutionTest)
+#include "ClickResolutionTest.moc"

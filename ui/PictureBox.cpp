@@ -1,0 +1,78 @@
+#include "ui/PictureBox.h"
+
+#include "ui/Twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace mirel {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setTwipGeometry(int l, int t, int w, int h) {
+    left = l;
+    top = t;
+    width = w;
+    height = h;
+    setGeometry(toPixels(l), toPixels(t), toPixels(w), toPixels(h));
+}
+
+void PictureBox::moveTwips(int l, int t) {
+    setTwipGeometry(l, t, width, height);
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    shown = picture;
+    update();
+}
+
+void PictureBox::setBorder(bool on) {
+    border = on;
+    update();
+}
+
+void PictureBox::paintPicture(const QPixmap& picture, int xTwips, int yTwips) {
+    if (canvas.isNull()) {
+        const qreal ratio = devicePixelRatioF();
+        canvas = QPixmap(size() * ratio);
+        canvas.setDevicePixelRatio(ratio);
+        canvas.fill(Qt::black);
+    }
+    QPainter painter(&canvas);
+    painter.drawPixmap(toPixels(xTwips), toPixels(yTwips), picture);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    const int inset = border ? 1 : 0;
+    if (!shown.isNull())
+        painter.drawPixmap(inset, inset, shown);
+    if (!canvas.isNull())
+        painter.drawPixmap(0, 0, canvas);
+    if (border) {
+        painter.setPen(QColor(0x8a, 0x4b, 0xc8));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton: button = 1; break;
+    case Qt::RightButton: button = 2; break;
+    case Qt::MiddleButton: button = 4; break;
+    default: break;
+    }
+    const QPointF at = event->position();
+    emit mousePressed(button, pressToTwips(at.x()), pressToTwips(at.y()));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace mirel

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QPixmap>
+
+#include <array>
+
+namespace mirel {
+
+// Every picture of the game, loaded once from the resources compiled into the program
+// (the @2x drawings on a high-density screen). The members that the game copies from are
+// named after the hidden picture sources they stand for.
+struct Pictures {
+    static Pictures load();
+
+    // Pieces, 32 x 32.
+    std::array<QPixmap, 6> pctBall;
+    std::array<QPixmap, 6> pctBox;
+    std::array<QPixmap, 5> pctFace;
+    QPixmap pctBlank;
+    QPixmap pctMine;
+    QPixmap pctFire;
+
+    // Digits 0..9 and the dot (10); the underscore (0) and the letters A..Z (1..26).
+    std::array<QPixmap, 11> imgDigit;
+    std::array<QPixmap, 27> pctAlphabet;
+
+    // The states of the option switches.
+    QPixmap pctYes;
+    QPixmap pctNo;
+    QPixmap pctSet1;
+    QPixmap pctSet2;
+    QPixmap pctSet3;
+    QPixmap pctSoundOn;
+    QPixmap pctSoundOff;
+
+    // Buttons and labels.
+    QPixmap newGame;
+    QPixmap highScores;
+    QPixmap events;
+    QPixmap undo;
+    QPixmap help;
+    QPixmap about;
+    QPixmap exit;
+    QPixmap rowShifts;
+    QPixmap columnShifts;
+    QPixmap mines;
+    QPixmap ok;
+    QPixmap reset;
+    QPixmap gameOver;
+    QPixmap helpText;
+    QPixmap aboutText;
+    QPixmap title;
+};
+
+} // namespace mirel

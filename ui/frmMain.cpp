@@ -1,0 +1,322 @@
+#include "ui/frmMain.h"
+
+#include "board/ClickResolution.h"
+#include "board/Deal.h"
+#include "board/PieceSet.h"
+#include "hazards/Mines.h"
+#include "hazards/Undo.h"
+#include "scores/ScoreDigits.h"
+#include "scores/frmHighScore.h"
+#include "ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+namespace mirel {
+
+namespace {
+
+// Paints what the board rules change onto the board box. While a group is being removed,
+// every piece taken out of its column bleeps.
+class BoardCanvas final : public BoardPainter {
+public:
+    BoardCanvas(frmMain& window, bool bleep) : window(window), bleep(bleep) {}
+
+    void paintCell(std::int16_t row, std::int16_t col, std::int16_t kind) override {
+        window.pctBoard->paintPicture(window.pctPiece[kind], window.board.CellX[row][col],
+                                      window.board.CellY[row][col]);
+    }
+    void pieceTakenOut() override {
+        if (bleep)
+            window.PlaySoundFile("Bleep.wav", SoundAsync);
+    }
+
+private:
+    frmMain& window;
+    bool bleep;
+};
+
+} // namespace
+
+frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, QWidget* parent)
+    : QWidget(parent), clock(clock), random(random), sound(sound) {
+    setWindowTitle(QStringLiteral("Mirel"));
+    setFixedSize(toPixels(ClientWidth), toPixels(ClientHeight));
+
+    // Created in this order, so that the title logo and the Game Over picture lie above the
+    // board and take its clicks while they are shown.
+    pctBoard = new PictureBox(this);
+    imgScore[5] = control(8100, 330, 330, 420, {});
+    imgScore[4] = control(8430, 330, 330, 420, {});
+    imgScore[3] = control(8760, 330, 330, 420, {});
+    imgScore[2] = control(9090, 330, 330, 420, {});
+    imgScore[1] = control(9390, 330, 330, 420, {});
+    imgScore[0] = control(9720, 330, 330, 420, {});
+    pctNew = control(9330, 1350, 720, 360, pictures.newGame);
+    pctHighScores = control(9060, 1770, 1020, 735, pictures.highScores);
+    pctSound = control(8430, 2520, 1665, 375, {});
+    pctSet = control(8970, 2910, 1125, 360, {});
+    pctEvents = control(9000, 3330, 1110, 345, pictures.events);
+    pctUndo = control(9180, 3720, 1110, 345, pictures.undo);
+    pctHelp = control(9420, 4140, 660, 390, pictures.help);
+    pctAbout = control(9150, 4530, 990, 300, pictures.about);
+    pctExit = control(9420, 4860, 720, 375, pictures.exit);
+    pctTolm = control(0, 0, 3615, 1350, pictures.title);
+    pctGameOver = control(0, 0, 2265, 540, pictures.gameOver);
+    pctGameOver->setBorder(true);
+    pctGameOver->hide();
+
+    pctRowShiftsSelection = control(3600, 1440, 570, 375, {});
+    pctColumnShiftsSelection = control(3600, 1890, 570, 375, {});
+    pctMinesSelection = control(3600, 2340, 570, 375, {});
+    for (PictureBox* box : {pctRowShiftsSelection, pctColumnShiftsSelection, pctMinesSelection})
+        box->hide();
+
+    connect(pctNew, &PictureBox::clicked, this, &frmMain::pctNew_Click);
+    connect(pctExit, &PictureBox::clicked, this, &frmMain::pctExit_Click);
+    connect(pctHighScores, &PictureBox::clicked, this, &frmMain::pctHighScores_Click);
+    connect(pctUndo, &PictureBox::clicked, this, &frmMain::pctUndo_Click);
+    connect(pctBoard, &PictureBox::mousePressed, this,
+            [this](int button, float x, float y) { pctBoard_MouseDown(button, 0, x, y); });
+
+    Form_Load();
+}
+
+PictureBox* frmMain::control(int left, int top, int width, int height, const QPixmap& picture) {
+    auto* box = new PictureBox(this);
+    box->setTwipGeometry(left, top, width, height);
+    box->setPicture(picture);
+    return box;
+}
+
+void frmMain::centre(PictureBox* box) {
+    box->moveTwips((ClientWidth - box->Width()) / 2, (ClientHeight - box->Height()) / 2);
+}
+
+void frmMain::Form_Load() {
+    board.GameActive = false;
+    centre(pctTolm);
+    pctTolm->show();
+
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+
+    pctSet->setPicture(pictures.pctSet1);
+    pctSound->setPicture(pictures.pctSoundOn);
+    pctRowShiftsSelection->setPicture(pictures.pctNo);
+    pctColumnShiftsSelection->setPicture(pictures.pctNo);
+    pctMinesSelection->setPicture(pictures.pctNo);
+
+    LoadSettings();
+    centre(pctGameOver);
+
+    // The palette starts with the empty cell; SelectPieceSet fills kinds 1 to 6.
+    pctPiece[0] = pictures.pctBlank;
+    SelectPieceSet();
+
+    // The random source is seeded once, when it is made, before the window.
+    pctBoard->setTwipGeometry(10, 10, imgScore[5]->Left(), ClientHeight - 10);
+}
+
+void frmMain::LoadSettings() {
+    // The stored options and high scores are not kept yet: the built-in states stand.
+}
+
+void frmMain::SaveSettings() {
+    // Nothing is stored yet; closing still comes through here first.
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload() {
+    SaveSettings();
+    emit unloaded();
+}
+
+void frmMain::pctExit_Click() {
+    SaveSettings();
+    close();
+}
+
+void frmMain::HideMainScreen() {
+    setCursor(Qt::WaitCursor);
+    pctBoard->hide();
+    for (PictureBox* place : imgScore)
+        place->hide();
+    for (PictureBox* box : {pctExit, pctNew, pctHighScores, pctSound, pctSet, pctEvents, pctTolm})
+        box->hide();
+    unsetCursor();
+    for (PictureBox* box : {pctGameOver, pctHelp, pctAbout, pctUndo})
+        box->hide();
+}
+
+void frmMain::ShowMainScreen() {
+    setCursor(Qt::WaitCursor);
+    pctBoard->show();
+    for (PictureBox* place : imgScore)
+        place->show();
+    for (PictureBox* box :
+         {pctExit, pctNew, pctHighScores, pctSound, pctSet, pctEvents, pctHelp, pctAbout})
+        box->show();
+    if (!board.GameActive)
+        pctTolm->show();
+    pctUndo->show();
+    unsetCursor();
+}
+
+void frmMain::SelectPieceSet() {
+    PieceSet set = PieceSet::Faces;
+    if (pctSet->shows(pictures.pctSet1))
+        set = PieceSet::Balls;
+    else if (pctSet->shows(pictures.pctSet2))
+        set = PieceSet::Boxes;
+
+    pctPiece[0] = pictures.pctBlank;
+    if (set == PieceSet::Balls)
+        std::copy(pictures.pctBall.begin(), pictures.pctBall.end(), pctPiece.begin() + 1);
+    else if (set == PieceSet::Boxes)
+        std::copy(pictures.pctBox.begin(), pictures.pctBox.end(), pctPiece.begin() + 1);
+    else // kind 6 keeps its picture; it is never dealt with five kinds
+        std::copy(pictures.pctFace.begin(), pictures.pctFace.end(), pctPiece.begin() + 1);
+    board.KindLimit = kindLimitFor(set);
+}
+
+void frmMain::pctNew_Click() {
+    ShowMainScreen();
+    pctTolm->hide();
+    SelectPieceSet();
+    NewGame();
+    board.Score = 0;
+}
+
+void frmMain::NewGame() {
+    setCursor(Qt::WaitCursor);
+    board.GameActive = true;
+    pctGameOver->hide();
+    for (PictureBox* place : imgScore)
+        place->setPicture(pictures.imgDigit[0]);
+
+    BoardCanvas canvas(*this, false);
+    dealBoard(board, random, canvas);
+    pctBoard->refresh();
+    startUndoAfresh(board);
+
+    resetShiftClock(shifts);
+    ScheduleShiftEvent(RowShift);
+    ScheduleShiftEvent(ColumnShift);
+
+    clearMines(board.BoardMines);
+    if (pctMinesSelection->shows(pictures.pctYes))
+        layMines(board.BoardMines, random);
+
+    board.BusyFlag = false;
+    board.LockFlag = false;
+    unsetCursor();
+}
+
+void frmMain::ScheduleShiftEvent(ShiftKind which) {
+    const PictureBox* option = which == RowShift ? pctRowShiftsSelection : pctColumnShiftsSelection;
+    scheduleShift(shifts, which, option->shows(pictures.pctYes), random);
+}
+
+void frmMain::pctBoard_MouseDown(int button, int /*shift*/, float x, float y) {
+    if (board.BusyFlag || button != 1)
+        return;
+    const auto cell = cellAt(board, x, y);
+    if (!cell)
+        return;
+    board.GameActive = true;
+    ResolveClick(cell->row, cell->col);
+}
+
+void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
+    if (board.LockFlag || board.BoardPieces[row][col] == 0)
+        return;
+    setCursor(Qt::WaitCursor);
+    board.BusyFlag = true;
+
+    if (isMined(board.BoardMines, {row, col})) {
+        board.BusyFlag = false;
+        ExplodeMine(row, col);
+        unsetCursor();
+        return;
+    }
+
+    const Group group = findGroup(board.BoardPieces, {row, col});
+    if (group.size == 1) {
+        board.BusyFlag = false;
+        unsetCursor();
+        return;
+    }
+
+    takeUndoCopy(board);
+    BoardCanvas canvas(*this, true);
+    Marks marks = marksOf(group);
+    takeOutMarked(board.BoardPieces, marks, canvas);
+    closeEmptyColumns(board.BoardPieces, canvas);
+    scoreRemoval(board, group.size);
+    ShowScore();
+    startShiftClock(shifts, clock.now());
+    pctBoard->refresh();
+    unsetCursor();
+    board.BusyFlag = false;
+
+    if (!MovesLeft(board.BoardPieces))
+        EndGame();
+}
+
+void frmMain::ExplodeMine(std::int16_t /*row*/, std::int16_t /*col*/) {
+    // Mines lie hidden but do not go off yet: the explosion arrives with the hazards.
+}
+
+void frmMain::ShowScore() {
+    const auto digits = scoreDigits(board.Score);
+    for (int i = 0; i < 6; ++i)
+        imgScore[5 - i]->setPicture(pictures.imgDigit[digits[i]]);
+}
+
+void frmMain::pctUndo_Click() {
+    if (!board.GameActive)
+        return;
+    BoardCanvas canvas(*this, false);
+    restoreUndoCopy(board, canvas);
+    pctBoard->refresh();
+    ShowScore();
+}
+
+void frmMain::EndGame() {
+    pctBoard->hide();
+    pctBoard->repaint();
+    repaint();
+    pctGameOver->show();
+    pctGameOver->repaint();
+
+    if (rankNewScore(table, board.Score) != 0) {
+        HideMainScreen();
+        frmHighScore highScores(table, pictures, this);
+        highScores.exec();
+        ShowMainScreen();
+    }
+    board.GameActive = false;
+}
+
+void frmMain::pctHighScores_Click() {
+    table.NewHighScoreRank = 0;
+    HideMainScreen();
+    frmHighScore highScores(table, pictures, this);
+    highScores.exec();
+    ShowMainScreen();
+}
+
+void frmMain::PlaySoundFile(const std::string& fileName, std::int16_t flags) {
+    if (!pctSound->shows(pictures.pctSoundOn))
+        return;
+    sound.play(QCoreApplication::applicationDirPath().toStdString() + "/" + fileName, flags);
+}
+
+} // namespace mirel

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "board/Board.h"
+#include "core/RandomSource.h"
+#include "core/SoundPlayer.h"
+#include "core/TickClock.h"
+#include "hazards/ShiftSchedule.h"
+#include "scores/HighScoreTable.h"
+#include "ui/PictureBox.h"
+#include "ui/Pictures.h"
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+namespace mirel {
+
+// The main window: it owns the game and every control, and its handlers carry out the game's
+// steps in order, leaving every rule to the core.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    // The client area, in twips (676 x 375 pixels).
+    static constexpr int ClientWidth = 10140;
+    static constexpr int ClientHeight = 5625;
+
+    frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, QWidget* parent = nullptr);
+
+    // Handlers of the controls.
+    void pctNew_Click();
+    void pctExit_Click();
+    void pctHighScores_Click();
+    void pctUndo_Click();
+    void pctBoard_MouseDown(int button, int shift, float x, float y);
+
+    // Procedures the game's parts call on each other.
+    void SelectPieceSet();
+    void NewGame();
+    void ResolveClick(std::int16_t row, std::int16_t col);
+    void ExplodeMine(std::int16_t row, std::int16_t col);
+    void ScheduleShiftEvent(ShiftKind which);
+    void ShowScore();
+    void EndGame();
+    void HideMainScreen();
+    void ShowMainScreen();
+    void PlaySoundFile(const std::string& fileName, std::int16_t flags);
+    void LoadSettings();
+    void SaveSettings();
+
+    // The game's state.
+    BoardModel board;
+    ShiftClock shifts;
+    HighScoreTable table;
+
+    // The pictures, and the palette the board is painted from (kind k with pctPiece[k]).
+    const Pictures pictures = Pictures::load();
+    std::array<QPixmap, 7> pctPiece;
+
+    // Controls of the main screen.
+    PictureBox* pctBoard = nullptr;
+    std::array<PictureBox*, 6> imgScore{};
+    PictureBox* pctNew = nullptr;
+    PictureBox* pctHighScores = nullptr;
+    PictureBox* pctSound = nullptr;
+    PictureBox* pctSet = nullptr;
+    PictureBox* pctEvents = nullptr;
+    PictureBox* pctUndo = nullptr;
+    PictureBox* pctHelp = nullptr;
+    PictureBox* pctAbout = nullptr;
+    PictureBox* pctExit = nullptr;
+    PictureBox* pctTolm = nullptr;
+    PictureBox* pctGameOver = nullptr;
+
+    // The event switches (shown on the events screen).
+    PictureBox* pctRowShiftsSelection = nullptr;
+    PictureBox* pctColumnShiftsSelection = nullptr;
+    PictureBox* pctMinesSelection = nullptr;
+
+signals:
+    // The window is closing, after the settings have been saved.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    PictureBox* control(int left, int top, int width, int height, const QPixmap& picture);
+    void centre(PictureBox* box);
+
+    TickClock& clock;
+    RandomSource& random;
+    SoundPlayer& sound;
+};
+
+} // namespace mirel
