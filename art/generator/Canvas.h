@@ -1,0 +1,30 @@
+// A picture being drawn: logical coordinates (the 1x pixel grid) mapped onto an
+// image that is `scale` times larger in each direction.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSize>
+
+struct Canvas {
+    Canvas(QSize logicalSize, int scale);
+
+    QImage image; // device pixels, opaque black to begin with
+    QSize size;   // logical size
+    int scale;    // device pixels per logical pixel
+
+    QRectF rect() const { return QRectF(QPointF(0, 0), QSizeF(size)); }
+};
+
+// A painter on the canvas in logical coordinates, antialiased.
+class CanvasPainter : public QPainter {
+public:
+    explicit CanvasPainter(Canvas& canvas);
+};
+
+// Soft light around `shape` (logical coordinates): the shape's coverage blurred
+// with a gaussian of `sigma` logical pixels, tinted `colour` and laid over the
+// canvas with the given strength.
+void paintGlow(Canvas& canvas, const QPainterPath& shape, double sigma, const QColor& colour,
+               double strength);

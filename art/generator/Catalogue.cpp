@@ -1,0 +1,262 @@
+#include "Catalogue.h"
+
+#include "Lettering.h"
+#include "Palette.h"
+#include "Pieces.h"
+
+#include <QLinearGradient>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace {
+
+// Lettering keeps this far from every edge of its picture.
+constexpr double Margin = 2.0;
+
+const QMargins LetteringClear(1, 1, 1, 1);
+const QMargins PieceClear(1, 1, 1, 1);
+const QMargins Bleed(0, 0, 0, 0);
+
+QRectF inset(QSizeF size, double left, double top, double right, double bottom) {
+    return QRectF(left, top, size.width() - left - right, size.height() - top - bottom);
+}
+
+QRectF lettering(QSizeF size) { return inset(size, Margin, Margin, Margin, Margin); }
+
+// Capital height at which `lines` fill `box`.
+double fittedCap(const QStringList& lines, const QRectF& box, double pitch = 1.35) {
+    return fitLines(lines, Weight::Bold, box, pitch).front().capHeight;
+}
+
+// A word picture: the lines centred in the box, as large as fits (or capped so
+// that a family of buttons share one size).
+Picture word(const QString& name, QSize size, QStringList lines, double maxCap = 1e9,
+             double pitch = 1.35, QRectF box = {}) {
+    if (box.isNull())
+        box = lettering(size);
+    return Picture{name, size,
+                   [=](Canvas& c) {
+                       paintLettering(c, fitLines(lines, Weight::Bold, box, pitch, maxCap));
+                   },
+                   LetteringClear};
+}
+
+// Letters and digits are set as a typeface: one size and one baseline for all,
+// each glyph centred across its cell, so a row of cells reads as one word.
+// Glyphs too wide for the cell are narrowed rather than shrunk.
+class GlyphCells {
+public:
+    static constexpr QSize Cell{22, 28};
+
+    GlyphCells() {
+        QRectF all;
+        for (QChar c : QString::fromLatin1(Alphabet))
+            all = all.united(scriptOutline(QString(c), Weight::Bold).boundingRect());
+        const double margin = 1.5;
+        scale_ = (Cell.height() - 2 * margin) / all.height();
+        baseline_ = Cell.height() / 2.0 - (all.top() + all.height() / 2) * scale_;
+        maxWidth_ = Cell.width() - 2 * margin;
+    }
+
+    Picture picture(const QString& name, QChar glyph) const {
+        const double scale = scale_, baseline = baseline_, maxWidth = maxWidth_;
+        return Picture{name, Cell,
+                       [=](Canvas& c) {
+                           const QPainterPath outline = scriptOutline(QString(glyph), Weight::Bold);
+                           const QRectF r = outline.boundingRect();
+                           const double squeeze = std::min(1.0, maxWidth / (r.width() * scale));
+                           const double x = Cell.width() / 2.0 -
+                                            (r.left() + r.width() / 2) * scale * squeeze;
+                           paintLettering(c, {placeOutline(outline, scale, {x, baseline}, squeeze)},
+                                          LetteringLook{0.8, 0.55});
+                       },
+                       LetteringClear};
+    }
+
+private:
+    // Everything set in the cells, so they all share the size that fits the
+    // tallest and deepest of them.
+    static constexpr const char* Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._";
+    double scale_ = 0;
+    double baseline_ = 0;
+    double maxWidth_ = 0;
+};
+
+void drawOk(Canvas& c, const QRectF& button) {
+    paintLettering(c, fitLines({"Ok"}, Weight::Bold, button.adjusted(Margin, Margin, -Margin, -Margin)));
+}
+
+const QSize OkSize(47, 29);
+
+void drawHelpText(Canvas& c) {
+    const QSizeF size(c.size);
+    const QRectF ok((size.width() - OkSize.width()) / 2, size.height() - OkSize.height(),
+                    OkSize.width(), OkSize.height());
+    const QRectF text = inset(size, 4, 4, 4, OkSize.height() + 6);
+    paintLettering(c, fitParagraphs({"Click on identical adjacent pieces to score points",
+                                     "Use Events to make things even wilder!"},
+                                    Weight::Bold, text, 1.45, 0.55));
+    drawOk(c, ok);
+}
+
+// A brush stroke along the cubic curve p0..p3: a point at either end, swelling
+// to `width` at `peak` (a fraction of the way along).
+QPainterPath brushStroke(QPointF p0, QPointF p1, QPointF p2, QPointF p3, double width,
+                         double peak) {
+    constexpr int Steps = 120;
+    QPolygonF left, right;
+    for (int i = 0; i <= Steps; ++i) {
+        const double t = static_cast<double>(i) / Steps, u = 1 - t;
+        const QPointF at = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+        const QPointF along = 3 * u * u * (p1 - p0) + 6 * u * t * (p2 - p1) + 3 * t * t * (p3 - p2);
+        const double length = std::hypot(along.x(), along.y());
+        const QPointF normal(-along.y() / length, along.x() / length);
+        const double s = t < peak ? t / peak : (1 - t) / (1 - peak);
+        const double half = width / 2 * std::pow(std::sin(s * std::numbers::pi / 2), 0.75);
+        left.append(at + normal * half);
+        right.prepend(at - normal * half);
+    }
+    QPainterPath path;
+    path.addPolygon(left + right);
+    path.closeSubpath();
+    return path;
+}
+
+// A four-pointed twinkle.
+QPainterPath twinkle(QPointF at, double reach, double waist) {
+    QPainterPath path(at + QPointF(0, -reach));
+    const QPointF pts[] = {{0, -reach}, {reach, 0}, {0, reach}, {-reach, 0}};
+    for (int i = 0; i < 4; ++i) {
+        const QPointF a = pts[i], b = pts[(i + 1) % 4];
+        path.quadTo(at + (a + b) * waist, at + b);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void drawTitle(Canvas& c) {
+    const QSizeF size(c.size);
+    std::vector<Line> name = fitLines({"Mirel"}, Weight::Bold, inset(size, 16, 7, 20, 21));
+    const QRectF ink = inkBounds(name);
+
+    // A swash sweeping under the name from the foot of the M and lifting away
+    // past the l, with a twinkle where it ends.
+    const QPointF end(ink.right() + 11, ink.bottom() - 11);
+    Line flourish;
+    flourish.path = brushStroke(QPointF(ink.left() - 3, ink.bottom() - 1),
+                                QPointF(ink.left() + ink.width() * 0.35, ink.bottom() + 15),
+                                QPointF(ink.right() - ink.width() * 0.08, ink.bottom() + 9), end,
+                                4.6, 0.32);
+    flourish.path.setFillRule(Qt::WindingFill);
+    flourish.path.addPath(twinkle(end + QPointF(2.5, -4.5), 6.0, 0.1));
+    flourish.path.addPath(twinkle(end + QPointF(-6.5, -13), 2.6, 0.14));
+    flourish.baseline = ink.bottom() + 10;
+    flourish.capHeight = ink.height();
+    name.push_back(flourish);
+    paintLettering(c, name, LetteringLook{1.4, 0.85, 4.5, 0.45});
+}
+
+void drawAboutText(Canvas& c) {
+    const QSizeF size(c.size);
+    std::vector<Line> all = fitLines({"Mirel"}, Weight::Bold, inset(size, 4, 3, 4, 123 - 58));
+    const std::vector<Line> maker =
+        fitLines({"Made by the Mirel team"}, Weight::Bold, QRectF(4, 62, size.width() - 8, 22));
+    const std::vector<Line> version =
+        fitLines({"Version"}, Weight::Bold, QRectF(4, 95, size.width() - 8, 26));
+    all.insert(all.end(), maker.begin(), maker.end());
+    all.insert(all.end(), version.begin(), version.end());
+    paintLettering(c, all, LetteringLook{1.0, 0.6});
+}
+
+QColor rgb(unsigned v) { return QColor((v >> 16) & 0xff, (v >> 8) & 0xff, v & 0xff); }
+
+} // namespace
+
+std::vector<Picture> catalogue() {
+    std::vector<Picture> pictures;
+    const QSize cell(32, 32);
+
+    // Cyan, green, grey, magenta, red, yellow: each with the colour its shadow
+    // side turns to.
+    const std::pair<QColor, QColor> balls[] = {
+        {rgb(0x18d8f0), rgb(0x00508c)}, {rgb(0x2cd84a), rgb(0x005a26)},
+        {rgb(0xa4a4ae), rgb(0x30303c)}, {rgb(0xf02ad0), rgb(0x5a0872)},
+        {rgb(0xf02828), rgb(0x640410)}, {rgb(0xfadc22), rgb(0xa04c00)}};
+    for (int i = 0; i < 6; ++i)
+        pictures.push_back({QString("ball%1").arg(i), cell,
+                            [b = balls[i]](Canvas& canvas) { drawBall(canvas, b.first, b.second); },
+                            PieceClear});
+
+    const QColor boxes[] = {rgb(0x2860f0), rgb(0x18d0e8), rgb(0x28c040),
+                            rgb(0xe02424), rgb(0xeeeeee), rgb(0xf8d820)};
+    for (int i = 0; i < 6; ++i)
+        pictures.push_back({QString("box%1").arg(i), cell,
+                            [c = boxes[i]](Canvas& canvas) { drawBox(canvas, c); }, Bleed});
+
+    const Mood moods[] = {Mood::Sad, Mood::Frowning, Mood::Grinning, Mood::Smiling, Mood::Neutral};
+    for (int i = 0; i < 5; ++i)
+        pictures.push_back({QString("face%1").arg(i), cell,
+                            [m = moods[i]](Canvas& canvas) { drawFace(canvas, m); }, PieceClear});
+
+    pictures.push_back({"blank", cell, [](Canvas&) {}, PieceClear});
+    pictures.push_back({"mine", cell, drawMine, PieceClear});
+    pictures.push_back({"fire", cell, drawFire, Bleed});
+
+    const GlyphCells glyphs;
+    for (char d = '0'; d <= '9'; ++d)
+        pictures.push_back(glyphs.picture(QString("digit%1").arg(d), QChar(d)));
+    pictures.push_back(glyphs.picture("digitDot", '.'));
+    pictures.push_back(glyphs.picture("underscore", '_'));
+    for (char l = 'A'; l <= 'Z'; ++l)
+        pictures.push_back(glyphs.picture(QString("letter%1").arg(l), QChar(l)));
+
+    // Buttons and labels. Pictures of one size, or that the game shows side by
+    // side, share a letter size so that they look like a set.
+    const QSize setSize(75, 24), soundSize(111, 25), smallSize(66, 20), answerSize(38, 25);
+    const QSize rowSize(171, 27), columnSize(171, 30), minesSize(171, 23);
+
+    const double soundCap = std::min(fittedCap({"Sound"}, lettering(soundSize)),
+                                     fittedCap({"No Sound"}, lettering(soundSize)));
+    const double setCap = fittedCap({"Set #1"}, lettering(setSize));
+    const double answerCap = std::min(fittedCap({"Yes"}, lettering(answerSize)),
+                                      fittedCap({"No"}, lettering(answerSize)));
+    // Undo sits against the window's edge, which may hide its last two columns.
+    const QRectF undoBox = inset(smallSize, Margin, Margin, 5, Margin);
+    const double smallCap =
+        std::min(fittedCap({"Undo"}, undoBox), fittedCap({"About"}, lettering(smallSize)));
+    const double eventCap = std::min({fittedCap({"Row Shifts"}, lettering(rowSize)),
+                                      fittedCap({"Column Shifts"}, lettering(columnSize)),
+                                      fittedCap({"Mines"}, lettering(minesSize))});
+
+    pictures.push_back(word("new", {48, 24}, {"New"}));
+    pictures.push_back(word("highscores", {68, 49}, {"High", "Scores"}, 1e9, 1.25));
+    pictures.push_back(word("soundOn", soundSize, {"Sound"}, soundCap));
+    pictures.push_back(word("soundOff", soundSize, {"No Sound"}, soundCap));
+    for (int i = 1; i <= 3; ++i)
+        pictures.push_back(word(QString("set%1").arg(i), setSize, {QString("Set #%1").arg(i)}, setCap));
+    pictures.push_back(word("events", {74, 23}, {"Events"}));
+    {
+        Picture undo = word("undo", smallSize, {"Undo"}, smallCap, 1.35, undoBox);
+        undo.clear = QMargins(1, 1, 4, 1);
+        pictures.push_back(undo);
+    }
+    pictures.push_back(word("help", {44, 26}, {"Help"}));
+    pictures.push_back(word("about", smallSize, {"About"}, smallCap));
+    pictures.push_back(word("exit", {48, 25}, {"Exit"}));
+    pictures.push_back(word("rowShifts", rowSize, {"Row Shifts"}, eventCap));
+    pictures.push_back(word("columnShifts", columnSize, {"Column Shifts"}, eventCap));
+    pictures.push_back(word("mines", minesSize, {"Mines"}, eventCap));
+    pictures.push_back(word("yes", answerSize, {"Yes"}, answerCap));
+    pictures.push_back(word("no", answerSize, {"No"}, answerCap));
+    pictures.push_back({"ok", OkSize, [](Canvas& c) { drawOk(c, c.rect()); }, LetteringClear});
+    pictures.push_back(word("reset", setSize, {"Reset"}, setCap));
+    pictures.push_back(word("gameOver", {149, 34}, {"Game Over!"}));
+
+    pictures.push_back({"helpText", {292, 172}, drawHelpText, LetteringClear});
+    pictures.push_back({"aboutText", {343, 123}, drawAboutText, LetteringClear});
+    pictures.push_back({"title", {241, 90}, drawTitle, LetteringClear});
+    return pictures;
+}

@@ -1,0 +1,120 @@
+// mirel-artgen: draws every picture the game shows and writes them as PNGs,
+// <name>.png at 1x and <name>@2x.png at twice the size, drawn afresh at each
+// size. The same program always writes the same bytes.
+//
+//   mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png]
+
+#include "Catalogue.h"
+#include "ContactSheet.h"
+#include "ExpectedPictures.h"
+#include "Lettering.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QSet>
+
+#include <cstdio>
+
+namespace {
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "mirel-artgen: %s\n", qPrintable(message));
+    return 1;
+}
+
+// The strongest channel anywhere in the band `clear` (1x pixels, scaled up)
+// around the edge of the image.
+int brightestInMargin(const QImage& image, const QMargins& clear, int scale) {
+    int brightest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool inMargin = x < clear.left() * scale || y < clear.top() * scale ||
+                                  x >= image.width() - clear.right() * scale ||
+                                  y >= image.height() - clear.bottom() * scale;
+            if (!inMargin)
+                continue;
+            const QRgb c = image.pixel(x, y);
+            brightest = std::max({brightest, qRed(c), qGreen(c), qBlue(c)});
+        }
+    }
+    return brightest;
+}
+
+bool writePng(const QImage& image, const QString& path) {
+    QImageWriter writer(path, "png");
+    // Qt's PNG writer takes 0 (store) to 100 (squeeze hardest).
+    writer.setCompression(100);
+    return writer.write(image);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    QString outDir, sheetPath;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == "--sheet" && i + 1 < args.size())
+            sheetPath = args[++i];
+        else if (outDir.isEmpty() && !args[i].startsWith("-"))
+            outDir = args[i];
+        else
+            return fail("usage: mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png]");
+    }
+    if (outDir.isEmpty())
+        return fail("usage: mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png]");
+    if (!QDir().mkpath(outDir))
+        return fail(QString("cannot create %1").arg(outDir));
+
+    loadScriptFonts();
+    const std::vector<Picture> pictures = catalogue();
+
+    // The build compiles in exactly the pictures it lists; drawing a different
+    // set would leave the game without some of them.
+    QSet<QString> drawn, expected;
+    for (const Picture& picture : pictures)
+        drawn.insert(picture.name);
+    for (const char* name : ExpectedPictures)
+        expected.insert(QString::fromLatin1(name));
+    if (drawn.size() != static_cast<qsizetype>(pictures.size()))
+        return fail("a picture name is used twice");
+    if (drawn != expected) {
+        QStringList missing = (expected - drawn).values(), extra = (drawn - expected).values();
+        missing.sort();
+        extra.sort();
+        return fail(QString("pictures drawn and pictures built differ: not drawn [%1], not built [%2]")
+                        .arg(missing.join(' '), extra.join(' ')));
+    }
+
+    QStringList order;
+    QMap<QString, Rendered> rendered;
+    int problems = 0;
+    for (const Picture& picture : pictures) {
+        Rendered r;
+        for (int scale : {1, 2}) {
+            Canvas canvas(picture.size, scale);
+            picture.draw(canvas);
+            const int stray = brightestInMargin(canvas.image, picture.clear, scale);
+            if (stray > 24) {
+                std::fprintf(stderr, "mirel-artgen: %s at %dx reaches into its clear margin (%d)\n",
+                             qPrintable(picture.name), scale, stray);
+                ++problems;
+            }
+            const QString file =
+                QDir(outDir).filePath(picture.name + (scale == 2 ? "@2x.png" : ".png"));
+            if (!writePng(canvas.image, file))
+                return fail(QString("cannot write %1").arg(file));
+            (scale == 1 ? r.x1 : r.x2) = canvas.image;
+        }
+        order.append(picture.name);
+        rendered.insert(picture.name, r);
+    }
+
+    if (!sheetPath.isEmpty() && !writePng(contactSheet(order, rendered), sheetPath))
+        return fail(QString("cannot write %1").arg(sheetPath));
+
+    std::printf("mirel-artgen: %lld pictures written to %s\n",
+                static_cast<long long>(pictures.size()), qPrintable(outDir));
+    return problems == 0 ? 0 : 1;
+}
