@@ -95,10 +95,10 @@ void drawHelpText(Canvas& c) {
     const QSizeF size(c.size);
     const QRectF ok((size.width() - OkSize.width()) / 2, size.height() - OkSize.height(),
                     OkSize.width(), OkSize.height());
-    const QRectF text = inset(size, 4, 4, 4, OkSize.height() + 6);
+    const QRectF text = inset(size, 4, 4, 4, OkSize.height() + 8);
     paintLettering(c, fitParagraphs({"Click on identical adjacent pieces to score points",
                                      "Use Events to make things even wilder!"},
-                                    Weight::Bold, text, 1.45, 0.55));
+                                    Weight::Bold, text, 1.45, 0.8));
     drawOk(c, ok);
 }
 
@@ -161,11 +161,11 @@ void drawTitle(Canvas& c) {
 
 void drawAboutText(Canvas& c) {
     const QSizeF size(c.size);
-    std::vector<Line> all = fitLines({"Mirel"}, Weight::Bold, inset(size, 4, 3, 4, 123 - 58));
+    std::vector<Line> all = fitLines({"Mirel"}, Weight::Bold, QRectF(4, 3, size.width() - 8, 53));
     const std::vector<Line> maker =
-        fitLines({"Made by the Mirel team"}, Weight::Bold, QRectF(4, 62, size.width() - 8, 22));
+        fitLines({"Made by the Mirel team"}, Weight::Bold, QRectF(4, 63, size.width() - 8, 21));
     const std::vector<Line> version =
-        fitLines({"Version"}, Weight::Bold, QRectF(4, 95, size.width() - 8, 26));
+        fitLines({"Version"}, Weight::Bold, QRectF(4, 94, size.width() - 8, 27));
     all.insert(all.end(), maker.begin(), maker.end());
     all.insert(all.end(), version.begin(), version.end());
     paintLettering(c, all, LetteringLook{1.0, 0.6});
