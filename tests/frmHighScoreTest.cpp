@@ -1,0 +1,225 @@
+#include "scores/frmHighScore.h"
+#include "support/Pixels.h"
+#include "ui/Twips.h"
+
+#include <QTest>
+
+#include <limits>
+
+using namespace mirel;
+using namespace mirel::testing;
+
+namespace {
+
+QRect nameCell(int rank, int position) {
+    return {toPixels(2190 + 330 * (position - 1)), toPixels(60 + 510 * (rank - 1)), 22, 28};
+}
+QRect scoreCell(int rank, int position) {
+    return {toPixels(5630 + 330 * (position - 1)), toPixels(60 + 510 * (rank - 1)), 22, 28};
+}
+
+// The characters a row of the window shows, read back from its pixels: letters, digits,
+// '_' for the cursor and ' ' for a blank cell ('?' for anything else).
+QString nameShown(frmHighScore& window, const Pictures& pictures, int rank) {
+    const QImage shot = window.pctHighScore->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QString shown;
+    for (int p = 1; p <= NameCells; ++p) {
+        const QImage cell = shot.copy(nameCell(rank, p));
+        QChar ch = u'?';
+        if (allBlack(cell))
+            ch = u' ';
+        else if (cell == onBlack(pictures.pctAlphabet[0]))
+            ch = u'_';
+        for (int k = 1; k <= 26; ++k)
+            if (cell == onBlack(pictures.pctAlphabet[k]))
+                ch = QChar(u'A' + k - 1);
+        for (int d = 0; d <= 9; ++d)
+            if (cell == onBlack(pictures.imgDigit[d]))
+                ch = QChar(u'0' + d);
+        shown += ch;
+    }
+    return shown;
+}
+
+QString scoreShown(frmHighScore& window, const Pictures& pictures, int rank) {
+    const QImage shot = window.pctHighScore->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QString shown;
+    for (int p = 1; p <= 6; ++p) {
+        QChar ch = u'?';
+        for (int d = 0; d <= 9; ++d)
+            if (shot.copy(scoreCell(rank, p)) == onBlack(pictures.imgDigit[d]))
+                ch = QChar(u'0' + d);
+        shown += ch;
+    }
+    return shown;
+}
+
+} // namespace
+
+class frmHighScoreTest : public QObject {
+    Q_OBJECT
+
+    Pictures pictures;
+
+private slots:
+    void initTestCase() { pictures = Pictures::load(); }
+
+    void showsTheTableAndOffersReset() {
+        HighScoreTable table;
+        table.HighScoreNames[1] = "ALICE";
+        table.HighScores[1] = 300;
+        table.HighScoreNames[2] = "B0B";
+        table.HighScores[2] = 4711;
+        frmHighScore window(table, pictures, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QCOMPARE(window.size(), QSize(609, 337));
+        QCOMPARE(window.pctHighScore->geometry(), QRect(0, 0, 522, 337));
+        QCOMPARE(window.pctOk->geometry(), QRect(522, 132, 47, 29));
+        QVERIFY(window.pctReset->isVisible());
+        QCOMPARE(nameShown(window, pictures, 1), QStringLiteral("ALICE   "));
+        QCOMPARE(scoreShown(window, pictures, 1), QStringLiteral("000300"));
+        QCOMPARE(nameShown(window, pictures, 2), QStringLiteral("B0B     "));
+        QCOMPARE(scoreShown(window, pictures, 2), QStringLiteral("004711"));
+        for (int rank = 3; rank <= TableSize; ++rank) {
+            QCOMPARE(nameShown(window, pictures, rank), QStringLiteral("        "));
+            QCOMPARE(scoreShown(window, pictures, rank), QStringLiteral("000000"));
+        }
+
+        // Only viewing: keys change nothing.
+        const QImage before = window.pctHighScore->grab().toImage();
+        QTest::keyClick(&window, 'x');
+        QTest::keyClick(&window, Qt::Key_Backspace);
+        QTest::keyClick(&window, Qt::Key_Return);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QCOMPARE(window.pctHighScore->grab().toImage(), before);
+        QCOMPARE(QString::fromStdString(table.HighScoreNames[1]), QStringLiteral("ALICE"));
+        QVERIFY(window.isVisible());
+    }
+
+    void resetEmptiesTheTableAndCloses() {
+        HighScoreTable table;
+        for (int r = 1; r <= TableSize; ++r) {
+            table.HighScoreNames[r] = "N" + std::to_string(r);
+            table.HighScores[r] = 1000 - r;
+        }
+        frmHighScore window(table, pictures, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mouseClick(window.pctReset, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        for (int r = 1; r <= TableSize; ++r) {
+            QVERIFY(table.HighScoreNames[r].empty());
+            QCOMPARE(table.HighScores[r], 0);
+        }
+    }
+
+    void typingIntoTheNewRow() {
+        HighScoreTable table;
+        table.HighScoreNames[1] = "TOP";
+        table.HighScores[1] = 200;
+        table.HighScores[2] = 100;
+        table.HighScoreNames[3] = "OLD";
+        table.HighScores[3] = 90;
+        table.NewHighScoreRank = 2;
+        frmHighScore window(table, pictures, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QVERIFY(!window.pctReset->isVisible());
+        QCOMPARE(nameShown(window, pictures, 2), QStringLiteral("_       "));
+        QTest::keyClick(&window, 'a');
+        QTest::keyClick(&window, 'B');
+        QCOMPARE(nameShown(window, pictures, 2), QStringLiteral("AB_     "));
+        QTest::keyClick(&window, Qt::Key_Backspace);
+        QCOMPARE(nameShown(window, pictures, 2), QStringLiteral("A_      "));
+        QTest::keyClick(&window, ' ');
+        QTest::keyClick(&window, '-');
+        QTest::keyClick(&window, '4');
+        QTest::keyClick(&window, Qt::Key_Enter);
+        QCOMPARE(nameShown(window, pictures, 2), QStringLiteral("A4      "));
+        QCOMPARE(QString::fromStdString(table.HighScoreNames[2]), QStringLiteral("A4"));
+        QCOMPARE(table.NewHighScoreRank, int16_t(0));
+        QTest::keyClick(&window, 'z');
+        QCOMPARE(nameShown(window, pictures, 2), QStringLiteral("A4      "));
+        // The rows around it are untouched.
+        QCOMPARE(nameShown(window, pictures, 1), QStringLiteral("TOP     "));
+        QCOMPARE(nameShown(window, pictures, 3), QStringLiteral("OLD     "));
+        QCOMPARE(scoreShown(window, pictures, 2), QStringLiteral("000100"));
+        QVERIFY(!window.pctReset->isVisible());
+    }
+
+    void closingDuringTheEntryKeepsWhatWasTyped() {
+        HighScoreTable table;
+        table.NewHighScoreRank = 1;
+        frmHighScore window(table, pictures, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClick(&window, 'k');
+        QTest::mouseClick(window.pctOk, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(QString::fromStdString(table.HighScoreNames[1]), QStringLiteral("K"));
+        QCOMPARE(table.NewHighScoreRank, int16_t(1));
+    }
+
+    void editedStoreValuesAreDrawnSafely() {
+        HighScoreTable table;
+        table.HighScoreNames[1] = "ab-C d!";
+        table.HighScores[1] = 1234567;
+        table.HighScoreNames[2] = std::string(5000, 'W');
+        table.HighScores[2] = std::numeric_limits<std::int32_t>::max();
+        table.HighScoreNames[3] = "\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80Z";
+        table.HighScores[3] = -7;
+        table.HighScoreNames[4] = std::string("\x01\x7F\xFF\x80", 4);
+        table.HighScores[4] = std::numeric_limits<std::int32_t>::min();
+        frmHighScore window(table, pictures, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QCOMPARE(nameShown(window, pictures, 1), QStringLiteral("   C    "));
+        QCOMPARE(scoreShown(window, pictures, 1), QStringLiteral("999999"));
+        QCOMPARE(nameShown(window, pictures, 2), QStringLiteral("WWWWWWWW"));
+        QCOMPARE(scoreShown(window, pictures, 2), QStringLiteral("999999"));
+        QCOMPARE(nameShown(window, pictures, 3), QStringLiteral("   Z    "));
+        QCOMPARE(scoreShown(window, pictures, 3), QStringLiteral("000000"));
+        QCOMPARE(nameShown(window, pictures, 4), QStringLiteral("        "));
+        QCOMPARE(scoreShown(window, pictures, 4), QStringLiteral("000000"));
+        // Nothing is painted over the score column or beyond the eighth name cell.
+        QVERIFY(allBlack(window.pctHighScore->grab(QRect(nameCell(2, 8).right() + 1, 0,
+                                                         scoreCell(1, 1).left() - nameCell(2, 8).right() - 1,
+                                                         337))
+                             .toImage()));
+        // The stored values are read, never changed.
+        QCOMPARE(table.HighScoreNames[2].size(), std::size_t(5000));
+        QCOMPARE(table.HighScores[1], 1234567);
+    }
+
+    void theTableSurvivesBeingCovered() {
+        HighScoreTable table;
+        table.HighScoreNames[1] = "KEEP";
+        table.HighScores[1] = 42;
+        table.NewHighScoreRank = 2;
+        frmHighScore window(table, pictures, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClick(&window, 'm');
+        const QImage before = window.grab().toImage();
+
+        QWidget cover;
+        cover.setGeometry(window.geometry());
+        cover.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cover));
+        cover.hide();
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.repaint();
+        QCOMPARE(window.grab().toImage(), before);
+        QCOMPARE(nameShown(window, pictures, 2), QStringLiteral("M_      "));
+    }
+};
+
+QTEST_MAIN(frmHighScoreTest)
+#include "frmHighScoreTest.moc"

@@ -1,0 +1,523 @@
+#include "scores/frmHighScore.h"
+#include "support/BoardText.h"
+#include "support/ManualClock.h"
+#include "support/Pixels.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedRandom.h"
+#include "ui/Twips.h"
+#include "ui/frmMain.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+
+using namespace mirel;
+using namespace mirel::testing;
+using Rows = std::vector<std::string>;
+
+namespace {
+
+// The main window with all three seams under the test's control.
+struct Game {
+    ScriptedRandom random;
+    ManualClock clock;
+    RecordingSoundPlayer sound;
+    frmMain window{clock, random, sound};
+
+    // The table starts full of scores no test game reaches, so that a game ending by the
+    // way opens no window; the tests of the table empty it first.
+    explicit Game(bool tableFull = true) {
+        if (tableFull)
+            for (int r = 1; r <= TableSize; ++r)
+                window.table.HighScores[r] = 1000;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // Scripts the draws of the next deal (and the two shift delays after it).
+    void scriptDeal(const Rows& rows, int kindLimit = 5) {
+        for (const auto& row : rows)
+            for (char kind : row)
+                random.append((float(kind - '1') + 0.5f) / float(kindLimit + 1));
+        random.append({0.5f, 0.5f});
+    }
+    void newGame(const Rows& rows) {
+        scriptDeal(rows);
+        QTest::mouseClick(window.pctNew, Qt::LeftButton, {}, QPoint(10, 10));
+    }
+
+    QRect cellRect(int r, int c) const {
+        return {toPixels(window.board.CellX[r][c]), toPixels(window.board.CellY[r][c]), 32, 32};
+    }
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(window.pctBoard, button, {}, at);
+        QTest::mouseRelease(window.pctBoard, button, {}, at);
+    }
+    void pressCell(int r, int c) { press(cellRect(r, c).center()); }
+
+    // Every cell shows the picture of the kind the model holds there.
+    bool boardShowsModel() {
+        const QImage shot = window.pctBoard->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int r = 1; r <= RowCount; ++r)
+            for (int c = 1; c <= ColumnCount; ++c)
+                if (shot.copy(cellRect(r, c)) !=
+                    onBlack(window.pctPiece[window.board.BoardPieces[r][c]]))
+                    return false;
+        return true;
+    }
+    QString scoreShown() {
+        QString shown;
+        for (int place = 5; place >= 0; --place) {
+            int digit = -1;
+            for (int d = 0; d <= 9; ++d)
+                if (showsPicture(window.imgScore[place], window.imgScore[place]->rect(),
+                                 window.pictures.imgDigit[d]))
+                    digit = d;
+            shown += digit < 0 ? QLatin1Char('?') : QChar(u'0' + digit);
+        }
+        return shown;
+    }
+};
+
+Rows checkerboard() {
+    Rows rows(10, std::string(15, '1'));
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 15; ++c)
+            rows[r][c] = char('1' + (r + c) % 2);
+    return rows;
+}
+
+// A game of four moves on the top row (4 + 4 + 4 + 6 points), after which no move is left.
+Rows fourMoveGame() {
+    Rows rows = checkerboard();
+    rows[0].replace(0, 2, "33");
+    rows[0].replace(3, 2, "44");
+    rows[0].replace(6, 2, "55");
+    rows[0].replace(9, 3, "666");
+    return rows;
+}
+
+} // namespace
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithTheTitleAndAnEmptyBoard() {
+        Game game;
+        frmMain& w = game.window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Mirel"));
+        QCOMPARE(w.size(), QSize(676, 375));
+        QVERIFY(w.pctTolm->isVisible());
+        QCOMPARE(w.pctTolm->geometry(), QRect(217, 142, 241, 90));
+        QVERIFY(w.pctTolm->shows(w.pictures.title));
+        QVERIFY(!w.pctGameOver->isVisible());
+        QCOMPARE(w.pctBoard->geometry(), QRect(0, 0, 540, 374));
+        for (PictureBox* place : w.imgScore) {
+            QVERIFY(place->isVisible());
+            QVERIFY(place->picture().isNull());
+            QVERIFY(allBlack(place->grab().toImage()));
+        }
+        QVERIFY(allBlack(w.pctBoard->grab().toImage()));
+        QVERIFY(!w.board.GameActive);
+        QVERIFY(w.pctSet->shows(w.pictures.pctSet1));
+        QVERIFY(w.pctMinesSelection->shows(w.pictures.pctNo));
+        QCOMPARE(w.board.KindLimit, int16_t(5));
+        QCOMPARE(game.random.draws, std::size_t(0));
+        // The whole window is black where nothing is shown.
+        const QImage shot = w.grab().toImage();
+        QCOMPARE(shot.pixelColor(5, 370), QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(560, 360), QColor(Qt::black));
+    }
+
+    void newDealsAndPaintsEveryCell() {
+        Game game;
+        frmMain& w = game.window;
+        Rows rows(10, std::string(15, '1'));
+        for (int r = 0; r < 10; ++r)
+            for (int c = 0; c < 15; ++c)
+                rows[r][c] = char('1' + (r * 15 + c) % 6);
+        game.newGame(rows);
+
+        QCOMPARE(game.random.draws, std::size_t(152));
+        QVERIFY(!w.pctTolm->isVisible());
+        QVERIFY(w.board.GameActive);
+        QVERIFY(!w.board.BusyFlag && !w.board.LockFlag);
+        QCOMPARE(w.board.Score, 0);
+        QCOMPARE(game.scoreShown(), QStringLiteral("000000"));
+        QCOMPARE(textOf(w.board.BoardPieces), rows);
+        QVERIFY(game.boardShowsModel());
+        for (int kind = 1; kind <= 6; ++kind)
+            QVERIFY(w.pctPiece[kind].cacheKey() == w.pictures.pctBall[kind - 1].cacheKey());
+        QVERIFY(showsPicture(w.pctBoard, game.cellRect(1, 1), w.pictures.pctBall[0]));
+        QVERIFY(showsPicture(w.pctBoard, game.cellRect(10, 15), w.pictures.pctBall[5]));
+        // The gaps between pictures stay black.
+        QVERIFY(allBlack(w.pctBoard->grab(QRect(35, 6, 4, 360)).toImage()));
+        QVERIFY(w.cursor().shape() != Qt::WaitCursor);
+        QCOMPARE(w.board.UndoScore, 0);
+    }
+
+    void pieceSetTakesEffectAtTheNextNewGame() {
+        Game game;
+        frmMain& w = game.window;
+        game.newGame(checkerboard());
+        const Grid dealt = w.board.BoardPieces;
+
+        w.pctSet->setPicture(w.pictures.pctSet3);
+        QCOMPARE(w.board.KindLimit, int16_t(5));
+        QVERIFY(game.boardShowsModel());
+        QVERIFY(w.board.BoardPieces == dealt);
+
+        // With faces, the highest draw gives kind 5 and the yellow ball stays unused in slot 6.
+        for (int i = 0; i < CellCount; ++i)
+            game.random.append(std::nextafter(1.0f, 0.0f));
+        game.random.append({0.5f, 0.5f});
+        QTest::mouseClick(w.pctNew, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(w.board.KindLimit, int16_t(4));
+        for (int r = 1; r <= RowCount; ++r)
+            for (int c = 1; c <= ColumnCount; ++c)
+                QCOMPARE(w.board.BoardPieces[r][c], int16_t(5));
+        QVERIFY(showsPicture(w.pctBoard, game.cellRect(4, 7), w.pictures.pctFace[4]));
+        QVERIFY(w.pctPiece[6].cacheKey() == w.pictures.pctBall[5].cacheKey());
+
+        w.pctSet->setPicture(w.pictures.pctSet2);
+        game.newGame(checkerboard());
+        QVERIFY(showsPicture(w.pctBoard, game.cellRect(1, 1), w.pictures.pctBox[0]));
+        QVERIFY(showsPicture(w.pctBoard, game.cellRect(1, 2), w.pictures.pctBox[1]));
+    }
+
+    void minesAreLaidOnlyWhenSwitchedOn() {
+        Game game;
+        frmMain& w = game.window;
+        w.pctMinesSelection->setPicture(w.pictures.pctYes);
+        game.scriptDeal(checkerboard());
+        game.random.append({0.25f, 0.0f, 0.0f, 0.0f, 0.0f, 0.99f, 0.99f, 0.5f, 0.5f, 0.3f, 0.3f});
+        QTest::mouseClick(w.pctNew, Qt::LeftButton, {}, QPoint(10, 10));
+        int mines = 0;
+        for (const auto& row : w.board.BoardMines)
+            for (auto flag : row)
+                mines += flag != 0 ? 1 : 0;
+        QCOMPARE(mines, 4);
+        QCOMPARE(game.random.remaining(), std::size_t(0));
+        QCOMPARE(w.board.BoardMines[1][1], FlagTrue);
+        QCOMPARE(w.board.BoardMines[10][15], FlagTrue);
+
+        w.pctMinesSelection->setPicture(w.pictures.pctNo);
+        game.newGame(checkerboard());
+        for (const auto& row : w.board.BoardMines)
+            for (auto flag : row)
+                QCOMPARE(flag, int16_t(0));
+        QCOMPARE(game.random.remaining(), std::size_t(0));
+    }
+
+    void exitAndTheCloseBoxBothCloseThroughUnload() {
+        for (bool viaCloseBox : {false, true}) {
+            Game game;
+            QSignalSpy unloaded(&game.window, &frmMain::unloaded);
+            if (viaCloseBox)
+                game.window.windowHandle()->close();
+            else
+                QTest::mouseClick(game.window.pctExit, Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(unloaded.count(), 1);
+            QVERIFY(!game.window.isVisible());
+        }
+    }
+
+    void pressesHitExactlyThePaintedPixels_data() {
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("hit");
+        QTest::newRow("first pixel") << 0 << 0 << int(Qt::LeftButton) << true;
+        QTest::newRow("last pixel") << 31 << 31 << int(Qt::LeftButton) << true;
+        QTest::newRow("last pixel of the top row") << 31 << 0 << int(Qt::LeftButton) << true;
+        QTest::newRow("first pixel of the gap to the right") << 32 << 0 << int(Qt::LeftButton) << false;
+        QTest::newRow("first pixel of the gap below") << 0 << 32 << int(Qt::LeftButton) << false;
+        QTest::newRow("last pixel of the gap to the left") << -1 << 5 << int(Qt::LeftButton) << false;
+        QTest::newRow("last pixel of the gap above") << 5 << -1 << int(Qt::LeftButton) << false;
+        QTest::newRow("right button") << 10 << 10 << int(Qt::RightButton) << false;
+        QTest::newRow("middle button") << 10 << 10 << int(Qt::MiddleButton) << false;
+    }
+    void pressesHitExactlyThePaintedPixels() {
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        QFETCH(int, button);
+        QFETCH(bool, hit);
+        Game game;
+        frmMain& w = game.window;
+        Rows rows = checkerboard();
+        rows[4][6] = rows[5][6] = '3'; // a pair at (5, 7) and (6, 7)
+        rows[0][13] = rows[0][14] = '4'; // and one more, so that the game goes on
+        game.newGame(rows);
+        const QRect cell = game.cellRect(6, 7);
+        // The picture covers exactly these pixels.
+        QVERIFY(showsPicture(w.pctBoard, cell, w.pictures.pctBall[2]));
+        QVERIFY(allBlack(w.pctBoard->grab(QRect(cell.right() + 1, cell.top(), 4, 32)).toImage()));
+
+        w.board.GameActive = false;
+        game.press(cell.topLeft() + QPoint(dx, dy), Qt::MouseButton(button));
+        QCOMPARE(w.board.GameActive, hit);
+        QCOMPARE(w.board.Score, hit ? 4 : 0);
+        QCOMPARE(w.board.BoardPieces[6][7] == 3, !hit);
+    }
+
+    void aLonePieceChangesNothing() {
+        Game game;
+        frmMain& w = game.window;
+        game.newGame(checkerboard());
+        const Grid board = w.board.BoardPieces;
+        const Grid undo = w.board.UndoPieces;
+        const QImage before = w.pctBoard->grab().toImage();
+
+        game.pressCell(4, 4);
+        QVERIFY(game.sound.calls.empty());
+        QCOMPARE(w.board.Score, 0);
+        QCOMPARE(game.scoreShown(), QStringLiteral("000000"));
+        QVERIFY(w.board.UndoPieces == undo);
+        QVERIFY(w.board.BoardPieces == board);
+        QCOMPARE(w.shifts.LastEventTick, 0);
+        QVERIFY(!w.board.BusyFlag);
+        QVERIFY(w.cursor().shape() != Qt::WaitCursor);
+        QCOMPARE(w.pctBoard->grab().toImage(), before);
+        // No end-of-game test either: the checkerboard has no move, yet the game goes on.
+        QVERIFY(w.board.GameActive);
+        QVERIFY(w.pctBoard->isVisible());
+    }
+
+    void aRemovalRepaintsScoresAndBleeps() {
+        Game game;
+        frmMain& w = game.window;
+        Rows rows = checkerboard();
+        // An L of five 3s over rows 8..10 of columns 1..3, and a pair of 4s elsewhere.
+        rows[7][0] = rows[8][0] = rows[9][0] = rows[9][1] = rows[9][2] = '3';
+        rows[2][9] = rows[2][10] = '4';
+        game.newGame(rows);
+        const Grid before = w.board.BoardPieces;
+        game.clock.ticks = 424242;
+
+        bool busyWhileBleeping = true;
+        bool hourglassWhileBleeping = true;
+        game.sound.onPlay = [&] {
+            busyWhileBleeping = busyWhileBleeping && w.board.BusyFlag;
+            hourglassWhileBleeping = hourglassWhileBleeping && w.cursor().shape() == Qt::WaitCursor;
+        };
+        game.pressCell(9, 1);
+
+        QCOMPARE(int(game.sound.calls.size()), 5);
+        for (const auto& call : game.sound.calls) {
+            QVERIFY(QString::fromStdString(call.path).endsWith(QStringLiteral("/Bleep.wav")));
+            QCOMPARE(call.flags, int16_t(SoundAsync));
+        }
+        QVERIFY(busyWhileBleeping);
+        QVERIFY(hourglassWhileBleeping);
+        QVERIFY(!w.board.BusyFlag);
+        QVERIFY(w.cursor().shape() != Qt::WaitCursor);
+        QCOMPARE(w.board.Score, 10);
+        QCOMPARE(w.board.UndoScore, 0);
+        QCOMPARE(game.scoreShown(), QStringLiteral("000010"));
+        QVERIFY(w.board.UndoPieces == before);
+        QCOMPARE(w.shifts.LastEventTick, 424242);
+        QCOMPARE(w.board.BoardPieces[10][1], before[7][1]);
+        QCOMPARE(w.board.BoardPieces[1][1], int16_t(0));
+        QVERIFY(game.boardShowsModel());
+
+        // A second removal keeps the clock where the first one started it.
+        game.clock.ticks = 500000;
+        game.pressCell(3, 10);
+        QCOMPARE(w.board.Score, 14);
+        QCOMPARE(w.board.UndoScore, 10);
+        QCOMPARE(game.scoreShown(), QStringLiteral("000014"));
+        QCOMPARE(w.shifts.LastEventTick, 424242);
+        QVERIFY(game.boardShowsModel());
+    }
+
+    void soundSwitchedOffPlaysNothing() {
+        Game game;
+        frmMain& w = game.window;
+        w.pctSound->setPicture(w.pictures.pctSoundOff);
+        Rows rows = checkerboard();
+        rows[9][0] = rows[9][1] = '5';
+        game.newGame(rows);
+        game.pressCell(10, 1);
+        QCOMPARE(w.board.Score, 4);
+        QVERIFY(game.sound.calls.empty());
+    }
+
+    void undoRestoresBoardAndScore() {
+        Game game;
+        frmMain& w = game.window;
+        Rows rows = checkerboard();
+        for (int r = 0; r < 10; ++r)
+            rows[r][4] = '6'; // a whole column, which closes when removed
+        rows[0][0] = rows[0][1] = '3';
+        game.newGame(rows);
+        const Grid dealt = w.board.BoardPieces;
+        const QImage dealtPixels = w.pctBoard->grab().toImage();
+
+        // Before the first removal there is nothing to take back.
+        QTest::mouseClick(w.pctUndo, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(w.board.BoardPieces == dealt);
+        QCOMPARE(game.scoreShown(), QStringLiteral("000000"));
+
+        game.pressCell(1, 1);
+        const Grid afterFirst = w.board.BoardPieces;
+        game.pressCell(5, 5);
+        QCOMPARE(w.board.Score, 24);
+        QCOMPARE(w.board.BoardPieces[10][15], int16_t(0));
+
+        for (int times = 1; times <= 2; ++times) {
+            QTest::mouseClick(w.pctUndo, Qt::LeftButton, {}, QPoint(5, 5));
+            QVERIFY(w.board.BoardPieces == afterFirst);
+            QCOMPARE(w.board.Score, 4);
+            QCOMPARE(game.scoreShown(), QStringLiteral("000004"));
+            QVERIFY(game.boardShowsModel());
+        }
+        QVERIFY(w.pctBoard->grab().toImage() != dealtPixels);
+    }
+
+    void aWholeGameToTheHighScoreTable() {
+        Game game(false);
+        frmMain& w = game.window;
+        struct Seen {
+            bool entryActive = false;
+            int cursor = 0;
+            bool cursorDrawn = false;
+            bool resetShown = true;
+            bool mainHidden = false;
+            QString afterAB1, afterBackspace, afterSeven, afterMore;
+            bool activeAfterSeven = true;
+        };
+
+        const auto playToTheEnd = [&](const std::function<void(frmHighScore&)>& inWindow) {
+            game.newGame(fourMoveGame());
+            const std::vector<std::pair<int, QString>> moves = {
+                {1, "000004"}, {4, "000008"}, {7, "000012"}, {10, "000018"}};
+            bool opened = false;
+            for (std::size_t i = 0; i < moves.size(); ++i) {
+                if (i + 1 == moves.size())
+                    whenModalOpens<frmHighScore>(&w, inWindow, &opened);
+                game.pressCell(1, moves[i].first);
+                QCOMPARE(game.scoreShown(), moves[i].second);
+                QCOMPARE(w.board.GameActive, i + 1 < moves.size());
+            }
+            QVERIFY(opened);
+        };
+
+        Seen seen;
+        playToTheEnd([&](frmHighScore& window) {
+            seen.entryActive = window.entry.EntryActive;
+            seen.cursor = window.entry.CursorPos;
+            seen.cursorDrawn = showsPicture(window.pctHighScore, QRect(146, 4, 22, 28),
+                                            w.pictures.pctAlphabet[0]);
+            seen.resetShown = window.pctReset->isVisible();
+            seen.mainHidden = !w.pctBoard->isVisible() && !w.pctGameOver->isVisible() &&
+                              !w.pctNew->isVisible();
+            for (char key : {'a', 'b', '1'})
+                QTest::keyClick(&window, key);
+            seen.afterAB1 = QString::fromStdString(w.table.HighScoreNames[1]);
+            QTest::keyClick(&window, Qt::Key_Backspace);
+            seen.afterBackspace = QString::fromStdString(w.table.HighScoreNames[1]);
+            for (char key : {'x', 'y', 'z', '7', '8'})
+                QTest::keyClick(&window, key);
+            seen.afterSeven = QString::fromStdString(w.table.HighScoreNames[1]);
+            seen.activeAfterSeven = window.entry.EntryActive;
+            QTest::keyClick(&window, 'q');
+            seen.afterMore = QString::fromStdString(w.table.HighScoreNames[1]);
+            QTest::mouseClick(window.pctOk, Qt::LeftButton, {}, QPoint(5, 5));
+        });
+        QVERIFY(seen.entryActive);
+        QCOMPARE(seen.cursor, 1);
+        QVERIFY(seen.cursorDrawn);
+        QVERIFY(!seen.resetShown);
+        QVERIFY(seen.mainHidden);
+        QCOMPARE(seen.afterAB1, QStringLiteral("AB1"));
+        QCOMPARE(seen.afterBackspace, QStringLiteral("AB"));
+        QCOMPARE(seen.afterSeven, QStringLiteral("ABXYZ78"));
+        QVERIFY(!seen.activeAfterSeven);
+        QCOMPARE(seen.afterMore, QStringLiteral("ABXYZ78"));
+
+        // Back on the main screen: the final board, no Game Over, no title, the game over.
+        QVERIFY(w.pctBoard->isVisible());
+        QVERIFY(!w.pctGameOver->isVisible());
+        QVERIFY(!w.pctTolm->isVisible());
+        QVERIFY(!w.board.GameActive);
+        QCOMPARE(w.table.HighScores[1], 18);
+        QCOMPARE(w.table.NewHighScoreRank, int16_t(0));
+
+        // Undo does nothing once the game is over.
+        const Grid finalBoard = w.board.BoardPieces;
+        QTest::mouseClick(w.pctUndo, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(w.board.BoardPieces == finalBoard);
+
+        // The same score again ranks above the old one; Enter ends the name.
+        QString typed;
+        playToTheEnd([&](frmHighScore& window) {
+            for (char key : {'a', 'b', '1'})
+                QTest::keyClick(&window, key);
+            QTest::keyClick(&window, Qt::Key_Return);
+            QTest::keyClick(&window, 'c');
+            typed = QString::fromStdString(w.table.HighScoreNames[1]);
+            QTest::mouseClick(window.pctOk, Qt::LeftButton, {}, QPoint(5, 5));
+        });
+        QCOMPARE(typed, QStringLiteral("AB1"));
+        QCOMPARE(QString::fromStdString(w.table.HighScoreNames[2]), QStringLiteral("ABXYZ78"));
+        QCOMPARE(w.table.HighScores[2], 18);
+    }
+
+    void anUnrankedScoreLeavesGameOverShown() {
+        Game game(false);
+        frmMain& w = game.window;
+        for (int r = 1; r <= TableSize; ++r)
+            w.table.HighScores[r] = 300;
+        const auto table = w.table.HighScores;
+        game.newGame(fourMoveGame());
+        bool opened = false;
+        whenModalOpens<frmHighScore>(
+            &w, [](frmHighScore& window) { window.reject(); }, &opened);
+        for (int col : {1, 4, 7, 10})
+            game.pressCell(1, col);
+        QVERIFY(!opened);
+        QVERIFY(w.pctGameOver->isVisible());
+        QVERIFY(!w.pctBoard->isVisible());
+        QVERIFY(!w.board.GameActive);
+        QVERIFY(w.table.HighScores == table);
+        QCOMPARE(w.table.NewHighScoreRank, int16_t(0));
+        QVERIFY(showsPicture(w.pctGameOver, QRect(1, 1, 149, 34), w.pictures.gameOver));
+        QCOMPARE(w.pctGameOver->geometry(), QRect(262, 169, 151, 36));
+
+        // New clears Game Over and deals again.
+        game.newGame(checkerboard());
+        QVERIFY(!w.pctGameOver->isVisible());
+        QVERIFY(w.pctBoard->isVisible());
+    }
+
+    void theBoardKeepsWhatIsPaintedOnIt() {
+        Game game;
+        frmMain& w = game.window;
+        game.newGame(checkerboard());
+        const QImage before = w.pctBoard->grab().toImage();
+        w.hide();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.pctBoard->repaint();
+        QCOMPARE(w.pctBoard->grab().toImage(), before);
+        QVERIFY(game.boardShowsModel());
+    }
+
+    void theTitleTakesTheClicksOfTheCellsBeneathIt() {
+        Game game;
+        frmMain& w = game.window;
+        game.newGame(Rows(10, std::string(15, '2')));
+        w.pctTolm->show(); // as after leaving a screen once the game is over
+        const QPoint overTitle = w.pctTolm->geometry().center();
+        QWidget* target = w.childAt(overTitle);
+        QCOMPARE(target, static_cast<QWidget*>(w.pctTolm));
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&w, overTitle));
+        QCOMPARE(w.board.Score, 0);
+    }
+};
+
+QTEST_MAIN(frmMainTest)
+#include "frmMainTest.moc"
