@@ -1,5 +1,7 @@
 #include "ui/Pictures.h"
 
+#include "MirelArt.h"
+
 #include <QGuiApplication>
 #include <QString>
 
@@ -9,13 +11,13 @@ namespace {
 
 QPixmap picture(const QString& name, bool highDensity) {
     if (highDensity) {
-        QPixmap sharp(QStringLiteral(":/art/%1@2x.png").arg(name));
+        QPixmap sharp(art::picturePath(name, true));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }
     }
-    return QPixmap(QStringLiteral(":/art/%1.png").arg(name));
+    return QPixmap(art::picturePath(name));
 }
 
 template <std::size_t N>
