@@ -15,7 +15,9 @@
 // just before the program was started), and the peak resident memory so far; then quits.
 class FirstPaintProbe final : public QObject {
 public:
-    explicit FirstPaintProbe(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+    explicit FirstPaintProbe(QWidget* window) : QObject(window) {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {

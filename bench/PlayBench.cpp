@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     long sink = 0;
 
-    {   // The rules alone: one group of all 150 pieces.
+    { // The rules alone: one group of all 150 pieces.
         std::vector<double> samples;
         const Grid full = wholeBoardOf(1);
         for (int run = 0; run < 2000; ++run) {
@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
         }
         report("rules: remove a group of 150 (no painting)", samples);
     }
-    {   // MovesLeft scanning a board with no move to the end.
+    { // MovesLeft scanning a board with no move to the end.
         std::vector<double> samples;
         const Grid board = checkerboard();
         for (int run = 0; run < 2000; ++run) {
@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
     while (!window.isVisible())
         app.processEvents();
 
-    {   // The window's ResolveClick: painting, bleeps and the end of the game included.
+    { // The window's ResolveClick: painting, bleeps and the end of the game included.
         std::vector<double> samples;
         for (int run = 0; run < 300; ++run) {
             deal(window, random, wholeBoardOf(3));
@@ -127,8 +127,7 @@ int main(int argc, char* argv[]) {
         bool* painted;
         explicit PaintSpy(bool* p) : painted(p) {}
         bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint)
-                *painted = true;
+            if (e->type() == QEvent::Paint) *painted = true;
             return false;
         }
     } spy(&painted);

@@ -30,14 +30,10 @@ Group findGroup(const Grid& pieces, Cell start) {
     for (std::int16_t i = 0; i < group.size; ++i) {
         const auto [r, c] = group.cells[i];
         const std::int16_t kind = pieces[r][c];
-        if (r >= 2)
-            join(r - 1, c, kind);
-        if (r <= RowCount - 1)
-            join(r + 1, c, kind);
-        if (c >= 2)
-            join(r, c - 1, kind);
-        if (c <= ColumnCount - 1)
-            join(r, c + 1, kind);
+        if (r >= 2) join(r - 1, c, kind);
+        if (r <= RowCount - 1) join(r + 1, c, kind);
+        if (c >= 2) join(r, c - 1, kind);
+        if (c <= ColumnCount - 1) join(r, c + 1, kind);
     }
     return group;
 }
@@ -53,8 +49,7 @@ void takeOutMarked(Grid& pieces, Marks& marks, BoardPainter& painter) {
     std::int16_t r = RowCount;
     while (r >= 1) {
         for (std::int16_t c = 1; c <= ColumnCount; ++c) {
-            if (!marks[r][c])
-                continue;
+            if (!marks[r][c]) continue;
             for (std::int16_t k = r; k >= 2; --k) {
                 pieces[k][c] = pieces[k - 1][c];
                 marks[k][c] = marks[k - 1][c];
@@ -69,8 +64,7 @@ void takeOutMarked(Grid& pieces, Marks& marks, BoardPainter& painter) {
         bool markLeft = false;
         for (std::int16_t c = 1; c <= ColumnCount; ++c)
             markLeft = markLeft || marks[r][c];
-        if (!markLeft)
-            --r;
+        if (!markLeft) --r;
     }
 }
 
@@ -85,8 +79,7 @@ void closeEmptyColumns(Grid& pieces, BoardPainter& painter) {
         --j;
     // Scanning from the right closes neighbouring empty columns one after the other.
     for (; j >= 1; --j) {
-        if (emptyInColumn[j] != RowCount)
-            continue;
+        if (emptyInColumn[j] != RowCount) continue;
         for (std::int16_t k = j; k <= ColumnCount - 1; ++k) {
             emptyInColumn[k] = emptyInColumn[k + 1];
             for (std::int16_t r = 1; r <= RowCount; ++r) {
@@ -110,10 +103,11 @@ bool MovesLeft(const Grid& pieces) {
     for (std::int16_t c = 1; c <= ColumnCount; ++c) {
         for (std::int16_t r = 1; r <= RowCount; ++r) {
             const std::int16_t kind = pieces[r][c];
-            if (kind == 0)
-                continue;
-            if ((r >= 2 && pieces[r - 1][c] == kind) || (r <= RowCount - 1 && pieces[r + 1][c] == kind) ||
-                (c >= 2 && pieces[r][c - 1] == kind) || (c <= ColumnCount - 1 && pieces[r][c + 1] == kind))
+            if (kind == 0) continue;
+            if ((r >= 2 && pieces[r - 1][c] == kind) ||
+                (r <= RowCount - 1 && pieces[r + 1][c] == kind) ||
+                (c >= 2 && pieces[r][c - 1] == kind) ||
+                (c <= ColumnCount - 1 && pieces[r][c + 1] == kind))
                 return true;
         }
     }

@@ -5,8 +5,9 @@
 namespace mirel {
 
 RealRandom::RealRandom()
-    : engine(static_cast<std::uint32_t>(
-          std::chrono::system_clock::now().time_since_epoch().count())) {}
+    : engine(
+          static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
+}
 
 float RealRandom::next() {
     // 24 random bits make every float in [0, 1) on a 2^-24 grid equally likely, and the

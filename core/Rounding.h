@@ -17,8 +17,7 @@ inline std::int32_t roundHalfEven(float x) {
     const float below = std::floor(x);
     const float fraction = x - below;
     auto whole = static_cast<std::int32_t>(below);
-    if (fraction > 0.5f || (fraction == 0.5f && (whole % 2 != 0)))
-        ++whole;
+    if (fraction > 0.5f || (fraction == 0.5f && (whole % 2 != 0))) ++whole;
     return whole;
 }
 

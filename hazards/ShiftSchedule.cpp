@@ -15,13 +15,11 @@ void resetShiftClock(ShiftClock& clock) {
 
 void scheduleShift(ShiftClock& clock, ShiftKind which, bool enabled, RandomSource& random) {
     const std::int32_t delay = drawShiftDelay(random);
-    if (enabled)
-        clock.EventInterval[which] = delay;
+    if (enabled) clock.EventInterval[which] = delay;
 }
 
 void startShiftClock(ShiftClock& clock, std::int32_t now) {
-    if (clock.LastEventTick == 0)
-        clock.LastEventTick = now;
+    if (clock.LastEventTick == 0) clock.LastEventTick = now;
 }
 
 } // namespace mirel

@@ -5,8 +5,7 @@ namespace mirel {
 std::int16_t rankNewScore(HighScoreTable& table, std::int32_t score) {
     table.NewHighScoreRank = 0;
     for (std::int16_t r = 1; r <= TableSize; ++r) {
-        if (score < table.HighScores[r])
-            continue;
+        if (score < table.HighScores[r]) continue;
         for (std::int16_t j = TableSize; j >= r + 1; --j) {
             table.HighScoreNames[j] = std::move(table.HighScoreNames[j - 1]);
             table.HighScores[j] = table.HighScores[j - 1];

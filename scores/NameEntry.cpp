@@ -17,10 +17,8 @@ std::array<CharPicture, NameCells> namePictures(const std::string& name) {
         const auto b = static_cast<unsigned char>(byte);
         // Continuation bytes belong to the character before them; a character outside
         // ASCII is blank anyway, so only the count of cells matters for it.
-        if ((b & 0xC0u) == 0x80u && cell >= 0)
-            continue;
-        if (++cell >= NameCells)
-            break;
+        if ((b & 0xC0u) == 0x80u && cell >= 0) continue;
+        if (++cell >= NameCells) break;
         pictures[cell] = pictureFor(b < 0x80u ? char32_t{b} : char32_t{0xFFFD});
     }
     return pictures;
@@ -40,12 +38,10 @@ void NameEntry::finish(HighScoreTable& table) {
 }
 
 void NameEntry::keyPress(std::int32_t key, HighScoreTable& table, NameEntryPainter& painter) {
-    if (!EntryActive || table.NewHighScoreRank < 1 || table.NewHighScoreRank > TableSize)
-        return;
+    if (!EntryActive || table.NewHighScoreRank < 1 || table.NewHighScoreRank > TableSize) return;
     std::string& name = table.HighScoreNames[table.NewHighScoreRank];
 
-    if (key >= 'a' && key <= 'z')
-        key -= 'a' - 'A';
+    if (key >= 'a' && key <= 'z') key -= 'a' - 'A';
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
         painter.paintCharacter(CursorPos, pictureFor(static_cast<char32_t>(key)));
         name.push_back(static_cast<char>(key));
@@ -58,8 +54,7 @@ void NameEntry::keyPress(std::int32_t key, HighScoreTable& table, NameEntryPaint
         painter.paintBlank(CursorPos);
         finish(table);
     } else if (key == KeyBackspace && CursorPos >= 2) {
-        if (!name.empty())
-            name.pop_back();
+        if (!name.empty()) name.pop_back();
         painter.paintBlank(CursorPos);
         --CursorPos;
         painter.paintCursor(CursorPos);

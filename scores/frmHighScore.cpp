@@ -11,9 +11,12 @@ namespace {
 
 const QPixmap& pictureOf(const Pictures& pictures, CharPicture character) {
     switch (character.kind) {
-    case CharPicture::Letter: return pictures.pctAlphabet[character.index];
-    case CharPicture::Digit: return pictures.imgDigit[character.index];
-    case CharPicture::Blank: break;
+    case CharPicture::Letter:
+        return pictures.pctAlphabet[character.index];
+    case CharPicture::Digit:
+        return pictures.imgDigit[character.index];
+    case CharPicture::Blank:
+        break;
     }
     return pictures.pctBlank;
 }
@@ -46,9 +49,12 @@ private:
 std::int32_t characterCode(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return KeyEnter;
-    case Qt::Key_Backspace: return KeyBackspace;
-    default: break;
+    case Qt::Key_Enter:
+        return KeyEnter;
+    case Qt::Key_Backspace:
+        return KeyBackspace;
+    default:
+        break;
     }
     const QString text = event.text();
     return text.isEmpty() ? 0 : static_cast<std::int32_t>(text.at(0).unicode());
@@ -115,8 +121,7 @@ void frmHighScore::Form_Load() {
 }
 
 void frmHighScore::Form_KeyPress(std::int32_t key) {
-    if (entryRank == 0)
-        return;
+    if (entryRank == 0) return;
     NameRowCanvas canvas(pictures, *pctHighScore, NameCellX[entryRank], NameCellY[entryRank]);
     entry.keyPress(key, table, canvas);
     pctHighScore->refresh();

@@ -34,8 +34,7 @@ private slots:
 
         const Scores empty(10, 0);
         QTest::newRow("empty table takes even a score of 0 at rank 1")
-            << empty << 0 << 1 << empty
-            << QStringList{"", "", "", "", "", "", "", "", "", ""};
+            << empty << 0 << 1 << empty << QStringList{"", "", "", "", "", "", "", "", "", ""};
         const Scores mixed{500, 400, 300, 300, 200, 0, 0, 0, 0, 0};
         QTest::newRow("equal scores: the newest ranks above them")
             << mixed << 300 << 3 << Scores{500, 400, 300, 300, 300, 200, 0, 0, 0, 0}

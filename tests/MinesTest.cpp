@@ -62,7 +62,8 @@ private slots:
     void aCellAlreadyMinedIsDrawnAgain() {
         // Three mines; the second and third draws hit the first mine's cell again.
         ScriptedRandom random({0.2f});
-        const std::vector<std::pair<int, int>> cells = {{3, 7}, {3, 7}, {3, 7}, {1, 1}, {3, 7}, {10, 15}};
+        const std::vector<std::pair<int, int>> cells = {{3, 7}, {3, 7}, {3, 7},
+                                                        {1, 1}, {3, 7}, {10, 15}};
         for (auto [r, c] : cells)
             random.append({drawFor(c, 15), drawFor(r, 10)});
         random.append(0.5f); // left for the next draw

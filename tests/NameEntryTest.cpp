@@ -37,27 +37,31 @@ private slots:
         QTest::addColumn<bool>("active");
         QTest::addColumn<int>("cursor");
 
-        QTest::newRow("nothing typed yet") << Keys{} << "" << "_       " << true << 1;
-        QTest::newRow("small letters become capitals")
-            << Keys{'a', 'b', '1'} << "AB1" << "AB1_    " << true << 4;
-        QTest::newRow("Enter ends the entry") << Keys{'Q', 13} << "Q" << "Q       " << false << 2;
-        QTest::newRow("Enter before any character") << Keys{13} << "" << "        " << false << 1;
-        QTest::newRow("Backspace takes back the last character")
-            << Keys{'A', 'B', 8} << "A" << "A_      " << true << 2;
-        QTest::newRow("typing after Backspace") << Keys{'A', 'B', 8, 'c'} << "AC" << "AC_     "
-                                                 << true << 3;
-        QTest::newRow("Backspace in the first cell does nothing")
-            << Keys{8, 8, 'z'} << "Z" << "Z_      " << true << 2;
+        QTest::newRow("nothing typed yet") << Keys{} << ""
+                                           << "_       " << true << 1;
+        QTest::newRow("small letters become capitals") << Keys{'a', 'b', '1'} << "AB1"
+                                                       << "AB1_    " << true << 4;
+        QTest::newRow("Enter ends the entry") << Keys{'Q', 13} << "Q"
+                                              << "Q       " << false << 2;
+        QTest::newRow("Enter before any character") << Keys{13} << ""
+                                                    << "        " << false << 1;
+        QTest::newRow("Backspace takes back the last character") << Keys{'A', 'B', 8} << "A"
+                                                                 << "A_      " << true << 2;
+        QTest::newRow("typing after Backspace") << Keys{'A', 'B', 8, 'c'} << "AC"
+                                                << "AC_     " << true << 3;
+        QTest::newRow("Backspace in the first cell does nothing") << Keys{8, 8, 'z'} << "Z"
+                                                                  << "Z_      " << true << 2;
         QTest::newRow("space, punctuation and others are ignored")
-            << Keys{' ', '.', '!', '@', '[', '`', '{', 127, 0x00E9, 'k'} << "K" << "K_      "
-            << true << 2;
+            << Keys{' ', '.', '!', '@', '[', '`', '{', 127, 0x00E9, 'k'} << "K"
+            << "K_      " << true << 2;
         QTest::newRow("the seventh character ends the entry")
-            << Keys{'m', 'i', 'r', 'e', 'l', '0', '9'} << "MIREL09" << "MIREL09 " << false << 8;
+            << Keys{'m', 'i', 'r', 'e', 'l', '0', '9'} << "MIREL09"
+            << "MIREL09 " << false << 8;
         QTest::newRow("keys after the end change nothing")
-            << Keys{'1', '2', '3', '4', '5', '6', '7', '8', 8, 13} << "1234567" << "1234567 "
-            << false << 8;
-        QTest::newRow("keys after Enter change nothing")
-            << Keys{'x', 13, 'y', 8} << "X" << "X       " << false << 2;
+            << Keys{'1', '2', '3', '4', '5', '6', '7', '8', 8, 13} << "1234567"
+            << "1234567 " << false << 8;
+        QTest::newRow("keys after Enter change nothing") << Keys{'x', 13, 'y', 8} << "X"
+                                                         << "X       " << false << 2;
     }
     void typing() {
         QFETCH(Keys, keys);
@@ -95,13 +99,18 @@ private slots:
     void storedNamesAreDrawnSafely_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("cells");
-        QTest::newRow("letters and digits") << "AB12" << "AB12    ";
-        QTest::newRow("eight characters in full") << "ABCDEFGH" << "ABCDEFGH";
-        QTest::newRow("nine or more show the first eight") << "ABCDEFGHIJKL" << "ABCDEFGH";
-        QTest::newRow("small letters and punctuation are blank") << "ab-C d!" << "   C    ";
+        QTest::newRow("letters and digits") << "AB12"
+                                            << "AB12    ";
+        QTest::newRow("eight characters in full") << "ABCDEFGH"
+                                                  << "ABCDEFGH";
+        QTest::newRow("nine or more show the first eight") << "ABCDEFGHIJKL"
+                                                           << "ABCDEFGH";
+        QTest::newRow("small letters and punctuation are blank") << "ab-C d!"
+                                                                 << "   C    ";
         QTest::newRow("characters beyond ASCII take one blank cell each")
             << QString::fromUtf8("Z\u00e9\u4e2d\U0001F600Y") << "Z   Y   ";
-        QTest::newRow("empty") << "" << "        ";
+        QTest::newRow("empty") << ""
+                               << "        ";
     }
     void storedNamesAreDrawnSafely() {
         QFETCH(QString, stored);
@@ -110,9 +119,15 @@ private slots:
         QString drawn;
         for (const CharPicture& picture : pictures) {
             switch (picture.kind) {
-            case CharPicture::Letter: drawn += QChar(u'A' + picture.index - 1); break;
-            case CharPicture::Digit: drawn += QChar(u'0' + picture.index); break;
-            case CharPicture::Blank: drawn += QLatin1Char(' '); break;
+            case CharPicture::Letter:
+                drawn += QChar(u'A' + picture.index - 1);
+                break;
+            case CharPicture::Digit:
+                drawn += QChar(u'0' + picture.index);
+                break;
+            case CharPicture::Blank:
+                drawn += QLatin1Char(' ');
+                break;
             }
         }
         QCOMPARE(drawn, cells);

@@ -1,5 +1,5 @@
-#include "board/ClickResolution.h"
 #include "hazards/Undo.h"
+#include "board/ClickResolution.h"
 #include "support/BoardText.h"
 
 #include <QTest>

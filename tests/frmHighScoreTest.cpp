@@ -31,11 +31,9 @@ QString nameShown(frmHighScore& window, const Pictures& pictures, int rank) {
         else if (cell == onBlack(pictures.pctAlphabet[0]))
             ch = u'_';
         for (int k = 1; k <= 26; ++k)
-            if (cell == onBlack(pictures.pctAlphabet[k]))
-                ch = QChar(u'A' + k - 1);
+            if (cell == onBlack(pictures.pctAlphabet[k])) ch = QChar(u'A' + k - 1);
         for (int d = 0; d <= 9; ++d)
-            if (cell == onBlack(pictures.imgDigit[d]))
-                ch = QChar(u'0' + d);
+            if (cell == onBlack(pictures.imgDigit[d])) ch = QChar(u'0' + d);
         shown += ch;
     }
     return shown;
@@ -187,9 +185,9 @@ private slots:
         QCOMPARE(nameShown(window, pictures, 4), QStringLiteral("        "));
         QCOMPARE(scoreShown(window, pictures, 4), QStringLiteral("000000"));
         // Nothing is painted over the score column or beyond the eighth name cell.
-        QVERIFY(allBlack(window.pctHighScore->grab(QRect(nameCell(2, 8).right() + 1, 0,
-                                                         scoreCell(1, 1).left() - nameCell(2, 8).right() - 1,
-                                                         337))
+        QVERIFY(allBlack(window.pctHighScore
+                             ->grab(QRect(nameCell(2, 8).right() + 1, 0,
+                                          scoreCell(1, 1).left() - nameCell(2, 8).right() - 1, 337))
                              .toImage()));
         // The stored values are read, never changed.
         QCOMPARE(table.HighScoreNames[2].size(), std::size_t(5000));

@@ -1,3 +1,4 @@
+#include "ui/frmMain.h"
 #include "scores/frmHighScore.h"
 #include "support/BoardText.h"
 #include "support/ManualClock.h"
@@ -5,7 +6,6 @@
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "ui/Twips.h"
-#include "ui/frmMain.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -233,9 +233,11 @@ private slots:
         QTest::newRow("first pixel") << 0 << 0 << int(Qt::LeftButton) << true;
         QTest::newRow("last pixel") << 31 << 31 << int(Qt::LeftButton) << true;
         QTest::newRow("last pixel of the top row") << 31 << 0 << int(Qt::LeftButton) << true;
-        QTest::newRow("first pixel of the gap to the right") << 32 << 0 << int(Qt::LeftButton) << false;
+        QTest::newRow("first pixel of the gap to the right")
+            << 32 << 0 << int(Qt::LeftButton) << false;
         QTest::newRow("first pixel of the gap below") << 0 << 32 << int(Qt::LeftButton) << false;
-        QTest::newRow("last pixel of the gap to the left") << -1 << 5 << int(Qt::LeftButton) << false;
+        QTest::newRow("last pixel of the gap to the left")
+            << -1 << 5 << int(Qt::LeftButton) << false;
         QTest::newRow("last pixel of the gap above") << 5 << -1 << int(Qt::LeftButton) << false;
         QTest::newRow("right button") << 10 << 10 << int(Qt::RightButton) << false;
         QTest::newRow("middle button") << 10 << 10 << int(Qt::MiddleButton) << false;
@@ -248,7 +250,7 @@ private slots:
         Game game;
         frmMain& w = game.window;
         Rows rows = checkerboard();
-        rows[4][6] = rows[5][6] = '3'; // a pair at (5, 7) and (6, 7)
+        rows[4][6] = rows[5][6] = '3';   // a pair at (5, 7) and (6, 7)
         rows[0][13] = rows[0][14] = '4'; // and one more, so that the game goes on
         game.newGame(rows);
         const QRect cell = game.cellRect(6, 7);
@@ -333,6 +335,55 @@ private slots:
         QVERIFY(game.boardShowsModel());
     }
 
+    void aMinedPieceIsNotRemovedWithItsGroup() {
+        Game game;
+        frmMain& w = game.window;
+        Rows rows = checkerboard();
+        rows[9][0] = rows[9][1] = rows[9][2] = '4';
+        rows[0][13] = rows[0][14] = '5';
+        game.newGame(rows);
+        w.board.BoardMines[10][2] = FlagTrue;
+        const Grid before = w.board.BoardPieces;
+
+        // The mine goes to the explosion; no group is searched, scored or snapshotted.
+        game.pressCell(10, 2);
+        QVERIFY(w.board.BoardPieces == before);
+        QCOMPARE(w.board.Score, 0);
+        QVERIFY(game.sound.calls.empty());
+        QCOMPARE(w.shifts.LastEventTick, 0);
+        QVERIFY(!w.board.BusyFlag);
+        QVERIFY(w.cursor().shape() != Qt::WaitCursor);
+
+        // A click on an unmined member of the group removes all of it; the flag stays with
+        // its cell, under whatever has come down into it.
+        game.pressCell(10, 1);
+        QCOMPARE(w.board.Score, 6);
+        QCOMPARE(w.board.BoardPieces[10][2], before[9][2]);
+        QCOMPARE(w.board.BoardMines[10][2], FlagTrue);
+        int mines = 0;
+        for (const auto& row : w.board.BoardMines)
+            for (auto flag : row)
+                mines += flag != 0 ? 1 : 0;
+        QCOMPARE(mines, 1);
+    }
+
+    void anEmptyCellTakesNoClick() {
+        Game game;
+        frmMain& w = game.window;
+        Rows rows = checkerboard();
+        rows[0][0] = rows[0][1] = '3';
+        rows[5][5] = rows[5][6] = '4';
+        game.newGame(rows);
+        game.pressCell(1, 1);
+        QCOMPARE(w.board.BoardPieces[1][1], int16_t(0));
+        w.board.BoardMines[1][1] = FlagTrue;
+        const std::size_t sounds = game.sound.calls.size();
+        game.pressCell(1, 1);
+        QCOMPARE(w.board.Score, 4);
+        QCOMPARE(game.sound.calls.size(), sounds);
+        QVERIFY(!w.board.BusyFlag);
+    }
+
     void soundSwitchedOffPlaysNothing() {
         Game game;
         frmMain& w = game.window;
@@ -396,8 +447,7 @@ private slots:
                 {1, "000004"}, {4, "000008"}, {7, "000012"}, {10, "000018"}};
             bool opened = false;
             for (std::size_t i = 0; i < moves.size(); ++i) {
-                if (i + 1 == moves.size())
-                    whenModalOpens<frmHighScore>(&w, inWindow, &opened);
+                if (i + 1 == moves.size()) whenModalOpens<frmHighScore>(&w, inWindow, &opened);
                 game.pressCell(1, moves[i].first);
                 QCOMPARE(game.scoreShown(), moves[i].second);
                 QCOMPARE(w.board.GameActive, i + 1 < moves.size());
@@ -409,11 +459,11 @@ private slots:
         playToTheEnd([&](frmHighScore& window) {
             seen.entryActive = window.entry.EntryActive;
             seen.cursor = window.entry.CursorPos;
-            seen.cursorDrawn = showsPicture(window.pctHighScore, QRect(146, 4, 22, 28),
-                                            w.pictures.pctAlphabet[0]);
+            seen.cursorDrawn =
+                showsPicture(window.pctHighScore, QRect(146, 4, 22, 28), w.pictures.pctAlphabet[0]);
             seen.resetShown = window.pctReset->isVisible();
-            seen.mainHidden = !w.pctBoard->isVisible() && !w.pctGameOver->isVisible() &&
-                              !w.pctNew->isVisible();
+            seen.mainHidden =
+                !w.pctBoard->isVisible() && !w.pctGameOver->isVisible() && !w.pctNew->isVisible();
             for (char key : {'a', 'b', '1'})
                 QTest::keyClick(&window, key);
             seen.afterAB1 = QString::fromStdString(w.table.HighScoreNames[1]);

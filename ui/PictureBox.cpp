@@ -48,10 +48,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     const int inset = border ? 1 : 0;
-    if (!shown.isNull())
-        painter.drawPixmap(inset, inset, shown);
-    if (!canvas.isNull())
-        painter.drawPixmap(0, 0, canvas);
+    if (!shown.isNull()) painter.drawPixmap(inset, inset, shown);
+    if (!canvas.isNull()) painter.drawPixmap(0, 0, canvas);
     if (border) {
         painter.setPen(QColor(0x8a, 0x4b, 0xc8));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -61,10 +59,17 @@ void PictureBox::paintEvent(QPaintEvent*) {
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     int button = 0;
     switch (event->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: break;
+    case Qt::LeftButton:
+        button = 1;
+        break;
+    case Qt::RightButton:
+        button = 2;
+        break;
+    case Qt::MiddleButton:
+        button = 4;
+        break;
+    default:
+        break;
     }
     const QPointF at = event->position();
     emit mousePressed(button, pressToTwips(at.x()), pressToTwips(at.y()));

@@ -27,8 +27,7 @@ public:
                                       window.board.CellY[row][col]);
     }
     void pieceTakenOut() override {
-        if (bleep)
-            window.PlaySoundFile("Bleep.wav", SoundAsync);
+        if (bleep) window.PlaySoundFile("Bleep.wav", SoundAsync);
     }
 
 private:
@@ -163,8 +162,7 @@ void frmMain::ShowMainScreen() {
     for (PictureBox* box :
          {pctExit, pctNew, pctHighScores, pctSound, pctSet, pctEvents, pctHelp, pctAbout})
         box->show();
-    if (!board.GameActive)
-        pctTolm->show();
+    if (!board.GameActive) pctTolm->show();
     pctUndo->show();
     unsetCursor();
 }
@@ -211,8 +209,7 @@ void frmMain::NewGame() {
     ScheduleShiftEvent(ColumnShift);
 
     clearMines(board.BoardMines);
-    if (pctMinesSelection->shows(pictures.pctYes))
-        layMines(board.BoardMines, random);
+    if (pctMinesSelection->shows(pictures.pctYes)) layMines(board.BoardMines, random);
 
     board.BusyFlag = false;
     board.LockFlag = false;
@@ -225,18 +222,15 @@ void frmMain::ScheduleShiftEvent(ShiftKind which) {
 }
 
 void frmMain::pctBoard_MouseDown(int button, int /*shift*/, float x, float y) {
-    if (board.BusyFlag || button != 1)
-        return;
+    if (board.BusyFlag || button != 1) return;
     const auto cell = cellAt(board, x, y);
-    if (!cell)
-        return;
+    if (!cell) return;
     board.GameActive = true;
     ResolveClick(cell->row, cell->col);
 }
 
 void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
-    if (board.LockFlag || board.BoardPieces[row][col] == 0)
-        return;
+    if (board.LockFlag || board.BoardPieces[row][col] == 0) return;
     setCursor(Qt::WaitCursor);
     board.BusyFlag = true;
 
@@ -266,8 +260,7 @@ void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
     unsetCursor();
     board.BusyFlag = false;
 
-    if (!MovesLeft(board.BoardPieces))
-        EndGame();
+    if (!MovesLeft(board.BoardPieces)) EndGame();
 }
 
 void frmMain::ExplodeMine(std::int16_t /*row*/, std::int16_t /*col*/) {
@@ -281,8 +274,7 @@ void frmMain::ShowScore() {
 }
 
 void frmMain::pctUndo_Click() {
-    if (!board.GameActive)
-        return;
+    if (!board.GameActive) return;
     BoardCanvas canvas(*this, false);
     restoreUndoCopy(board, canvas);
     pctBoard->refresh();
@@ -314,8 +306,7 @@ void frmMain::pctHighScores_Click() {
 }
 
 void frmMain::PlaySoundFile(const std::string& fileName, std::int16_t flags) {
-    if (!pctSound->shows(pictures.pctSoundOn))
-        return;
+    if (!pctSound->shows(pictures.pctSoundOn)) return;
     sound.play(QCoreApplication::applicationDirPath().toStdString() + "/" + fileName, flags);
 }
 

@@ -45,8 +45,7 @@ std::vector<float> blurPass(const std::vector<float>& in, int w, int h,
             for (int k = -radius; k <= radius; ++k) {
                 const int sx = alongX ? x + k : x;
                 const int sy = alongX ? y : y + k;
-                if (sx < 0 || sy < 0 || sx >= w || sy >= h)
-                    continue;
+                if (sx < 0 || sy < 0 || sx >= w || sy >= h) continue;
                 acc += in[static_cast<size_t>(sy) * w + sx] * kernel[k + radius];
             }
             out[static_cast<size_t>(y) * w + x] = acc;

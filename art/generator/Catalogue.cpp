@@ -24,7 +24,9 @@ QRectF inset(QSizeF size, double left, double top, double right, double bottom) 
     return QRectF(left, top, size.width() - left - right, size.height() - top - bottom);
 }
 
-QRectF lettering(QSizeF size) { return inset(size, Margin, Margin, Margin, Margin); }
+QRectF lettering(QSizeF size) {
+    return inset(size, Margin, Margin, Margin, Margin);
+}
 
 // Capital height at which `lines` fill `box`.
 double fittedCap(const QStringList& lines, const QRectF& box, double pitch = 1.35) {
@@ -35,13 +37,11 @@ double fittedCap(const QStringList& lines, const QRectF& box, double pitch = 1.3
 // that a family of buttons share one size).
 Picture word(const QString& name, QSize size, QStringList lines, double maxCap = 1e9,
              double pitch = 1.35, QRectF box = {}) {
-    if (box.isNull())
-        box = lettering(size);
-    return Picture{name, size,
-                   [=](Canvas& c) {
-                       paintLettering(c, fitLines(lines, Weight::Bold, box, pitch, maxCap));
-                   },
-                   LetteringClear};
+    if (box.isNull()) box = lettering(size);
+    return Picture{
+        name, size,
+        [=](Canvas& c) { paintLettering(c, fitLines(lines, Weight::Bold, box, pitch, maxCap)); },
+        LetteringClear};
 }
 
 // Letters and digits are set as a typeface: one size and one baseline for all,
@@ -68,8 +68,8 @@ public:
                            const QPainterPath outline = scriptOutline(QString(glyph), Weight::Bold);
                            const QRectF r = outline.boundingRect();
                            const double squeeze = std::min(1.0, maxWidth / (r.width() * scale));
-                           const double x = Cell.width() / 2.0 -
-                                            (r.left() + r.width() / 2) * scale * squeeze;
+                           const double x =
+                               Cell.width() / 2.0 - (r.left() + r.width() / 2) * scale * squeeze;
                            paintLettering(c, {placeOutline(outline, scale, {x, baseline}, squeeze)},
                                           LetteringLook{0.8, 0.55});
                        },
@@ -86,7 +86,8 @@ private:
 };
 
 void drawOk(Canvas& c, const QRectF& button) {
-    paintLettering(c, fitLines({"Ok"}, Weight::Bold, button.adjusted(Margin, Margin, -Margin, -Margin)));
+    paintLettering(
+        c, fitLines({"Ok"}, Weight::Bold, button.adjusted(Margin, Margin, -Margin, -Margin)));
 }
 
 const QSize OkSize(47, 29);
@@ -110,7 +111,8 @@ QPainterPath brushStroke(QPointF p0, QPointF p1, QPointF p2, QPointF p3, double 
     QPolygonF left, right;
     for (int i = 0; i <= Steps; ++i) {
         const double t = static_cast<double>(i) / Steps, u = 1 - t;
-        const QPointF at = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+        const QPointF at =
+            u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
         const QPointF along = 3 * u * u * (p1 - p0) + 6 * u * t * (p2 - p1) + 3 * t * t * (p3 - p2);
         const double length = std::hypot(along.x(), along.y());
         const QPointF normal(-along.y() / length, along.x() / length);
@@ -146,10 +148,10 @@ void drawTitle(Canvas& c) {
     // past the l, with a twinkle where it ends.
     const QPointF end(ink.right() + 11, ink.bottom() - 11);
     Line flourish;
-    flourish.path = brushStroke(QPointF(ink.left() - 3, ink.bottom() - 1),
-                                QPointF(ink.left() + ink.width() * 0.35, ink.bottom() + 15),
-                                QPointF(ink.right() - ink.width() * 0.08, ink.bottom() + 9), end,
-                                4.6, 0.32);
+    flourish.path =
+        brushStroke(QPointF(ink.left() - 3, ink.bottom() - 1),
+                    QPointF(ink.left() + ink.width() * 0.35, ink.bottom() + 15),
+                    QPointF(ink.right() - ink.width() * 0.08, ink.bottom() + 9), end, 4.6, 0.32);
     flourish.path.setFillRule(Qt::WindingFill);
     flourish.path.addPath(twinkle(end + QPointF(2.5, -4.5), 6.0, 0.1));
     flourish.path.addPath(twinkle(end + QPointF(-6.5, -13), 2.6, 0.14));
@@ -171,7 +173,9 @@ void drawAboutText(Canvas& c) {
     paintLettering(c, all, LetteringLook{1.0, 0.6});
 }
 
-QColor rgb(unsigned v) { return QColor((v >> 16) & 0xff, (v >> 8) & 0xff, v & 0xff); }
+QColor rgb(unsigned v) {
+    return QColor((v >> 16) & 0xff, (v >> 8) & 0xff, v & 0xff);
+}
 
 } // namespace
 
@@ -236,7 +240,8 @@ std::vector<Picture> catalogue() {
     pictures.push_back(word("soundOn", soundSize, {"Sound"}, soundCap));
     pictures.push_back(word("soundOff", soundSize, {"No Sound"}, soundCap));
     for (int i = 1; i <= 3; ++i)
-        pictures.push_back(word(QString("set%1").arg(i), setSize, {QString("Set #%1").arg(i)}, setCap));
+        pictures.push_back(
+            word(QString("set%1").arg(i), setSize, {QString("Set #%1").arg(i)}, setCap));
     pictures.push_back(word("events", {74, 23}, {"Events"}));
     {
         Picture undo = word("undo", smallSize, {"Undo"}, smallCap, 1.35, undoBox);

@@ -79,11 +79,11 @@ QImage contactSheet(const QStringList& order, const QMap<QString, Rendered>& pic
     };
     std::vector<QImage> stripImages;
     for (const QStringList& s : strips) {
-        stripImages.push_back(strip(s, pictures, s.front().startsWith("ball") ||
-                                                         s.front().startsWith("box") ||
-                                                         s.front().startsWith("face")
-                                                     ? 4
-                                                     : 0));
+        stripImages.push_back(strip(s, pictures,
+                                    s.front().startsWith("ball") || s.front().startsWith("box") ||
+                                            s.front().startsWith("face")
+                                        ? 4
+                                        : 0));
         y += stripImages.back().height() + pad;
     }
 

@@ -68,7 +68,9 @@ QPainterPath scriptOutline(const QString& text, Weight weight) {
     return path;
 }
 
-double referenceCapHeight() { return QFontMetricsF(scriptFont(Weight::Bold)).capHeight(); }
+double referenceCapHeight() {
+    return QFontMetricsF(scriptFont(Weight::Bold)).capHeight();
+}
 
 Line placeOutline(const QPainterPath& outline, double scale, QPointF origin, double squeezeX) {
     QTransform t;
@@ -120,8 +122,7 @@ Block stack(const QStringList& lines, const std::vector<bool>& startsParagraph, 
     const double cap = referenceCapHeight();
     double y = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            y += pitch * cap + (startsParagraph[i] ? paragraphGap * cap : 0);
+        if (i > 0) y += pitch * cap + (startsParagraph[i] ? paragraphGap * cap : 0);
         block.outlines.push_back(scriptOutline(lines[i], weight));
         block.baselines.push_back(y);
     }
@@ -137,8 +138,8 @@ double fittingScale(const Block& block, const QRectF& box, double maxCapHeight) 
         width = std::max(width, r.width());
         bounds = bounds.united(r.translated(0, block.baselines[i]));
     }
-    return std::min({box.width() / width, box.height() / bounds.height(),
-                     maxCapHeight / referenceCapHeight()});
+    return std::min(
+        {box.width() / width, box.height() / bounds.height(), maxCapHeight / referenceCapHeight()});
 }
 
 std::vector<Line> place(const Block& block, const QRectF& box, double scale) {
@@ -166,16 +167,14 @@ QList<QStringList> breaksOf(const QString& paragraph, Weight weight) {
     for (qsizetype cut = 1; cut < words.size(); ++cut) {
         const QString first = words.mid(0, cut).join(' ');
         const QString second = words.mid(cut).join(' ');
-        const double widest =
-            std::max(scriptOutline(first, weight).boundingRect().width(),
-                     scriptOutline(second, weight).boundingRect().width());
+        const double widest = std::max(scriptOutline(first, weight).boundingRect().width(),
+                                       scriptOutline(second, weight).boundingRect().width());
         if (widest < bestWidest) {
             bestWidest = widest;
             best = {first, second};
         }
     }
-    if (!best.isEmpty())
-        options.append(best);
+    if (!best.isEmpty()) options.append(best);
     return options;
 }
 
@@ -218,8 +217,7 @@ std::vector<Line> fitParagraphs(const QStringList& paragraphs, Weight weight, co
         size_t i = 0;
         while (i < choice.size() && ++choice[i] == static_cast<size_t>(options[i].size()))
             choice[i++] = 0;
-        if (i == choice.size())
-            break;
+        if (i == choice.size()) break;
     }
     return place(best, box, bestScale);
 }

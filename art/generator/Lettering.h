@@ -35,8 +35,7 @@ struct Line {
 
 // Scales a reference outline by `scale` (and `squeezeX` across) and puts its
 // pen origin at `origin`.
-Line placeOutline(const QPainterPath& outline, double scale, QPointF origin,
-                  double squeezeX = 1.0);
+Line placeOutline(const QPainterPath& outline, double scale, QPointF origin, double squeezeX = 1.0);
 
 struct LetteringLook {
     double glowSigma = 0.9;    // logical pixels
@@ -48,8 +47,7 @@ struct LetteringLook {
 
 // Glow under everything, then each line filled lilac-to-violet from its cap
 // line down to its baseline.
-void paintLettering(Canvas& canvas, const std::vector<Line>& lines,
-                    const LetteringLook& look = {});
+void paintLettering(Canvas& canvas, const std::vector<Line>& lines, const LetteringLook& look = {});
 
 // Lines of text, each centred across `box`, the block centred in `box` and as
 // large as it fits (but no larger than `maxCapHeight` logical pixels for a

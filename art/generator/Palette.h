@@ -23,8 +23,12 @@ inline QColor mix(const QColor& c, const QColor& towards, double t) {
                   lerp(c.blue(), towards.blue()), lerp(c.alpha(), towards.alpha()));
 }
 
-inline QColor lighter(const QColor& c, double t) { return mix(c, QColor(255, 255, 255), t); }
-inline QColor darker(const QColor& c, double t) { return mix(c, QColor(0, 0, 0), t); }
+inline QColor lighter(const QColor& c, double t) {
+    return mix(c, QColor(255, 255, 255), t);
+}
+inline QColor darker(const QColor& c, double t) {
+    return mix(c, QColor(0, 0, 0), t);
+}
 
 inline QColor withAlpha(QColor c, double alpha) {
     c.setAlphaF(static_cast<float>(alpha));

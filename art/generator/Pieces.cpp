@@ -75,9 +75,9 @@ void drawBox(Canvas& canvas, const QColor& colour) {
         p.setBrush(c);
         p.drawPolygon(QPolygonF(QList<QPointF>(corners)));
     };
-    band(light, {{0, 0}, {s, 0}, {s - b, b}, {b, b}});             // top
-    band(lighter(colour, 0.25), {{0, 0}, {b, b}, {b, s - b}, {0, s}}); // left
-    band(shade, {{0, s}, {b, s - b}, {s - b, s - b}, {s, s}});     // bottom
+    band(light, {{0, 0}, {s, 0}, {s - b, b}, {b, b}});                        // top
+    band(lighter(colour, 0.25), {{0, 0}, {b, b}, {b, s - b}, {0, s}});        // left
+    band(shade, {{0, s}, {b, s - b}, {s - b, s - b}, {s, s}});                // bottom
     band(darker(colour, 0.25), {{s, 0}, {s, s}, {s - b, s - b}, {s - b, b}}); // right
 }
 
@@ -282,8 +282,7 @@ QPainterPath flame(const std::vector<QPointF>& tips, double left, double right, 
     QPainterPath path(QPointF(left, baseY - 5));
     // Up the left flank to the first tip.
     const QPointF first = tips.front();
-    path.cubicTo(QPointF(left - 0.5, baseY - 11), QPointF(first.x() - 1.5, first.y() + 8),
-                 first);
+    path.cubicTo(QPointF(left - 0.5, baseY - 11), QPointF(first.x() - 1.5, first.y() + 8), first);
     for (size_t i = 1; i < tips.size(); ++i) {
         const QPointF a = tips[i - 1];
         const QPointF b = tips[i];
@@ -292,8 +291,8 @@ QPainterPath flame(const std::vector<QPointF>& tips, double left, double right, 
         // Each tongue curls slightly to the right, as if in a draught.
         path.cubicTo(QPointF(a.x() + 0.8, a.y() + 3), QPointF(valley.x() - 1.2, valley.y() - 0.5),
                      valley);
-        path.cubicTo(QPointF(valley.x() + 0.4, valley.y() - 3.5),
-                     QPointF(b.x() - 1.6, b.y() + 4.5), b);
+        path.cubicTo(QPointF(valley.x() + 0.4, valley.y() - 3.5), QPointF(b.x() - 1.6, b.y() + 4.5),
+                     b);
     }
     const QPointF last = tips.back();
     path.cubicTo(QPointF(last.x() + 1.2, last.y() + 7), QPointF(right + 0.5, baseY - 11),
@@ -307,11 +306,12 @@ QPainterPath flame(const std::vector<QPointF>& tips, double left, double right, 
 } // namespace
 
 void drawFire(Canvas& canvas) {
-    const QPainterPath outer = flame({{4.2, 13.5}, {10.2, 4.5}, {16.4, 1.6}, {22.6, 6.0}, {27.8, 11.5}},
-                                     2.2, 29.8, 30.4, 0.32);
+    const QPainterPath outer = flame(
+        {{4.2, 13.5}, {10.2, 4.5}, {16.4, 1.6}, {22.6, 6.0}, {27.8, 11.5}}, 2.2, 29.8, 30.4, 0.32);
     const QPainterPath middle =
         flame({{8.0, 15.5}, {13.6, 8.2}, {19.2, 7.0}, {24.2, 14.0}}, 5.4, 26.6, 29.6, 0.28);
-    const QPainterPath inner = flame({{12.0, 16.0}, {17.0, 11.0}, {21.0, 17.0}}, 9.2, 23.0, 29.0, 0.25);
+    const QPainterPath inner =
+        flame({{12.0, 16.0}, {17.0, 11.0}, {21.0, 17.0}}, 9.2, 23.0, 29.0, 0.25);
     const QPainterPath core = flame({{14.6, 19.5}, {18.0, 18.0}}, 12.2, 20.4, 28.6, 0.2);
 
     // A violet heat-haze around the fire's edge.

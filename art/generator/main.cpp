@@ -32,8 +32,7 @@ int brightestInMargin(const QImage& image, const QMargins& clear, int scale) {
             const bool inMargin = x < clear.left() * scale || y < clear.top() * scale ||
                                   x >= image.width() - clear.right() * scale ||
                                   y >= image.height() - clear.bottom() * scale;
-            if (!inMargin)
-                continue;
+            if (!inMargin) continue;
             const QRgb c = image.pixel(x, y);
             brightest = std::max({brightest, qRed(c), qGreen(c), qBlue(c)});
         }
@@ -62,10 +61,8 @@ int main(int argc, char** argv) {
         else
             return fail("usage: mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png]");
     }
-    if (outDir.isEmpty())
-        return fail("usage: mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png]");
-    if (!QDir().mkpath(outDir))
-        return fail(QString("cannot create %1").arg(outDir));
+    if (outDir.isEmpty()) return fail("usage: mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png]");
+    if (!QDir().mkpath(outDir)) return fail(QString("cannot create %1").arg(outDir));
 
     loadScriptFonts();
     const std::vector<Picture> pictures = catalogue();
@@ -83,8 +80,9 @@ int main(int argc, char** argv) {
         QStringList missing = (expected - drawn).values(), extra = (drawn - expected).values();
         missing.sort();
         extra.sort();
-        return fail(QString("pictures drawn and pictures built differ: not drawn [%1], not built [%2]")
-                        .arg(missing.join(' '), extra.join(' ')));
+        return fail(
+            QString("pictures drawn and pictures built differ: not drawn [%1], not built [%2]")
+                .arg(missing.join(' '), extra.join(' ')));
     }
 
     QStringList order;
@@ -103,8 +101,7 @@ int main(int argc, char** argv) {
             }
             const QString file =
                 QDir(outDir).filePath(picture.name + (scale == 2 ? "@2x.png" : ".png"));
-            if (!writePng(canvas.image, file))
-                return fail(QString("cannot write %1").arg(file));
+            if (!writePng(canvas.image, file)) return fail(QString("cannot write %1").arg(file));
             (scale == 1 ? r.x1 : r.x2) = canvas.image;
         }
         order.append(picture.name);

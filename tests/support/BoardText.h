@@ -13,7 +13,8 @@ inline Grid boardFromText(const std::vector<std::string>& rows) {
     Grid grid{};
     for (std::size_t r = 0; r < rows.size() && r < RowCount; ++r)
         for (std::size_t c = 0; c < rows[r].size() && c < ColumnCount; ++c)
-            grid[r + 1][c + 1] = rows[r][c] == '.' ? 0 : static_cast<std::int16_t>(rows[r][c] - '0');
+            grid[r + 1][c + 1] =
+                rows[r][c] == '.' ? 0 : static_cast<std::int16_t>(rows[r][c] - '0');
     return grid;
 }
 

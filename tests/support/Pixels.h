@@ -30,8 +30,7 @@ inline bool allBlack(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < rgb.height(); ++y)
         for (int x = 0; x < rgb.width(); ++x)
-            if ((rgb.pixel(x, y) & 0xFFFFFFu) != 0)
-                return false;
+            if ((rgb.pixel(x, y) & 0xFFFFFFu) != 0) return false;
     return true;
 }
 
@@ -47,8 +46,7 @@ void whenModalOpens(QObject* owner, std::function<void(W&)> act, bool* opened,
         if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget())) {
             poll->stop();
             poll->deleteLater();
-            if (opened)
-                *opened = true;
+            if (opened) *opened = true;
             act(*window);
         } else if (*waited > withinMs) {
             poll->stop();

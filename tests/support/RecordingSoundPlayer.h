@@ -17,8 +17,7 @@ public:
     };
     void play(const std::string& path, std::int16_t flags) override {
         calls.push_back({path, flags});
-        if (onPlay)
-            onPlay();
+        if (onPlay) onPlay();
     }
     std::vector<Call> calls;
     std::function<void()> onPlay;

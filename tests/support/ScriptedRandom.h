@@ -19,7 +19,9 @@ public:
         return i < script.size() ? script[i] : fallback;
     }
     void append(float u) { script.push_back(u); }
-    void append(const std::vector<float>& more) { script.insert(script.end(), more.begin(), more.end()); }
+    void append(const std::vector<float>& more) {
+        script.insert(script.end(), more.begin(), more.end());
+    }
     std::size_t remaining() const { return draws < script.size() ? script.size() - draws : 0; }
 
     std::vector<float> script;
