@@ -1,16 +1,6 @@
-#include "core/RealRandom.h"
-#include "core/SteadyTickClock.h"
-#include "hazards/SilentSoundPlayer.h"
-#include "ui/frmMain.h"
-
-#include <QApplication>
+#include "ui/RunGame.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    mirel::SteadyTickClock clock;
-    mirel::RealRandom random;
-    mirel::SilentSoundPlayer sound;
-    mirel::frmMain window(clock, random, sound);
-    window.show();
-    return app.exec();
+    return mirel::runGame(app);
 }

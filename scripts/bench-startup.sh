@@ -8,15 +8,7 @@ runs="${1:-21}"
 build="${MIREL_BUILD_DIR:-build}"
 scripts/setup.sh >/dev/null
 
-if [ -z "${DISPLAY:-}" ]; then
-  command -v Xvfb >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y -qq xvfb; }
-  export DISPLAY=:97
-  Xvfb "$DISPLAY" -screen 0 1024x768x24 >/dev/null 2>&1 &
-  xvfb=$!
-  trap 'kill $xvfb' EXIT
-  sleep 1
-fi
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+. scripts/with-display.sh 97
 
 measure() { # program -> "startup_ms=… peak_kb=…"
   MIREL_BENCH_T0_NS=$(date +%s%N) "$1"
