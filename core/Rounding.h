@@ -12,13 +12,10 @@ inline std::int32_t wholePart(float x) {
     return static_cast<std::int32_t>(std::floor(x));
 }
 
-// Rounding to the nearest whole number, halves to the even neighbour.
+// Rounding to the nearest whole number, halves to the even neighbour (the floating-point
+// environment's default rounding, which the game never changes).
 inline std::int32_t roundHalfEven(float x) {
-    const float below = std::floor(x);
-    const float fraction = x - below;
-    auto whole = static_cast<std::int32_t>(below);
-    if (fraction > 0.5f || (fraction == 0.5f && (whole % 2 != 0))) ++whole;
-    return whole;
+    return static_cast<std::int32_t>(std::nearbyint(x));
 }
 
 } // namespace mirel
