@@ -523,6 +523,7 @@ private slots:
             w.table.HighScores[r] = 300;
         const auto table = w.table.HighScores;
         game.newGame(fourMoveGame());
+        w.board.BoardMines[5][5] = FlagTrue; // hidden mines do not keep a game going
         bool opened = false;
         whenModalOpens<frmHighScore>(
             &w, [](frmHighScore& window) { window.reject(); }, &opened);
@@ -541,6 +542,42 @@ private slots:
         game.newGame(checkerboard());
         QVERIFY(!w.pctGameOver->isVisible());
         QVERIFY(w.pctBoard->isVisible());
+    }
+
+    void theHighScoresButtonShowsTheTableWithReset() {
+        Game game;
+        frmMain& w = game.window;
+        game.newGame(fourMoveGame());
+        game.pressCell(1, 1);
+        w.table.HighScoreNames[1] = "ANNA";
+        w.table.NewHighScoreRank = 3;
+        bool opened = false;
+        bool resetShown = false;
+        bool mainHidden = false;
+        whenModalOpens<frmHighScore>(
+            &w,
+            [&](frmHighScore& window) {
+                resetShown = window.pctReset->isVisible();
+                mainHidden = !w.pctBoard->isVisible() && !w.pctNew->isVisible();
+                QTest::keyClick(&window, 'z');
+                QTest::mouseClick(window.pctReset, Qt::LeftButton, {}, QPoint(5, 5));
+            },
+            &opened);
+        QTest::mouseClick(w.pctHighScores, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(opened);
+        QVERIFY(resetShown);
+        QVERIFY(mainHidden);
+        QCOMPARE(w.table.NewHighScoreRank, int16_t(0));
+        for (int r = 1; r <= TableSize; ++r) {
+            QVERIFY(w.table.HighScoreNames[r].empty());
+            QCOMPARE(w.table.HighScores[r], 0);
+        }
+        // The game in progress comes back as it was, without the title.
+        QVERIFY(w.pctBoard->isVisible());
+        QVERIFY(!w.pctTolm->isVisible());
+        QCOMPARE(w.board.Score, 4);
+        QCOMPARE(game.scoreShown(), QStringLiteral("000004"));
+        QVERIFY(game.boardShowsModel());
     }
 
     void theBoardKeepsWhatIsPaintedOnIt() {
