@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Mirel and its tests (installing what they need) and runs every test.
+# Builds Mirel and its tests (installing what they need) and runs every test. Extra
+# arguments go to CMake, e.g. -DMIREL_SANITIZE=ON with MIREL_BUILD_DIR=build-asan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh "$@"
 cd "${MIREL_BUILD_DIR:-build}"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure
