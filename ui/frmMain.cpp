@@ -288,17 +288,17 @@ void frmMain::EndGame() {
     pctGameOver->show();
     pctGameOver->repaint();
 
-    if (rankNewScore(table, board.Score) != 0) {
-        HideMainScreen();
-        frmHighScore highScores(table, pictures, this);
-        highScores.exec();
-        ShowMainScreen();
-    }
+    if (rankNewScore(table, board.Score) != 0) showHighScoreWindow();
     board.GameActive = false;
 }
 
 void frmMain::pctHighScores_Click() {
     table.NewHighScoreRank = 0;
+    showHighScoreWindow();
+}
+
+void frmMain::showHighScoreWindow() {
+    // The window is made afresh for every showing, and gone when it closes.
     HideMainScreen();
     frmHighScore highScores(table, pictures, this);
     highScores.exec();

@@ -90,6 +90,7 @@ private:
     void Form_Unload();
     PictureBox* control(int left, int top, int width, int height, const QPixmap& picture);
     void centre(PictureBox* box);
+    void showHighScoreWindow();
 
     TickClock& clock;
     RandomSource& random;
