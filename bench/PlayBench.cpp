@@ -2,7 +2,7 @@
 // a remaining move on a board without one, and a press on the board through to the repainted
 // board in the window. Prints one line per measurement (microseconds per call).
 #include "board/ClickResolution.h"
-#include "hazards/SilentSoundPlayer.h"
+#include "sound/SilentSoundPlayer.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedRandom.h"
 #include "ui/Twips.h"

@@ -1,12 +1,17 @@
 #include "core/SteadyTickClock.h"
 
+#include <thread>
+
 namespace mirel {
 
-std::int32_t SteadyTickClock::now() {
+std::int64_t SteadyTickClock::now() {
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - origin);
-    // Wraps like any 32-bit tick count; differences of two readings stay right across it.
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(elapsed.count()) + 1u);
+    return static_cast<std::int64_t>(elapsed.count()) + 1;
+}
+
+void SteadyTickClock::sleepFor(std::int64_t ms) {
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 } // namespace mirel

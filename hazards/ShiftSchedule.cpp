@@ -18,7 +18,7 @@ void scheduleShift(ShiftClock& clock, ShiftKind which, bool enabled, RandomSourc
     if (enabled) clock.EventInterval[which] = delay;
 }
 
-void startShiftClock(ShiftClock& clock, std::int32_t now) {
+void startShiftClock(ShiftClock& clock, std::int64_t now) {
     if (clock.LastEventTick == 0) clock.LastEventTick = now;
 }
 

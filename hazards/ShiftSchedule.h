@@ -12,7 +12,7 @@ enum ShiftKind : std::int16_t { RowShift = 0, ColumnShift = 1 };
 // When the timed shifts come. LastEventTick is 0 while the shifts are idle (before the
 // first removal of a game); an EventInterval of 0 means that shift is off for this game.
 struct ShiftClock {
-    std::int32_t LastEventTick = 0;
+    std::int64_t LastEventTick = 0;
     std::array<std::int32_t, 2> EventInterval{};
 };
 
@@ -27,6 +27,6 @@ void resetShiftClock(ShiftClock& clock);
 void scheduleShift(ShiftClock& clock, ShiftKind which, bool enabled, RandomSource& random);
 
 // The first removal of a game starts the clock; later removals leave it alone.
-void startShiftClock(ShiftClock& clock, std::int32_t now);
+void startShiftClock(ShiftClock& clock, std::int64_t now);
 
 } // namespace mirel

@@ -1,4 +1,4 @@
-#include "scores/frmHighScore.h"
+#include "ui/frmHighScore.h"
 #include "support/Pixels.h"
 #include "ui/Twips.h"
 

@@ -1,5 +1,5 @@
 #include "ui/frmMain.h"
-#include "scores/frmHighScore.h"
+#include "ui/frmHighScore.h"
 #include "support/BoardText.h"
 #include "support/ManualClock.h"
 #include "support/Pixels.h"

@@ -2,7 +2,7 @@
 
 #include "core/RealRandom.h"
 #include "core/SteadyTickClock.h"
-#include "hazards/SilentSoundPlayer.h"
+#include "sound/SilentSoundPlayer.h"
 #include "ui/frmMain.h"
 
 namespace mirel {

@@ -6,7 +6,7 @@
 #include "hazards/Mines.h"
 #include "hazards/Undo.h"
 #include "scores/ScoreDigits.h"
-#include "scores/frmHighScore.h"
+#include "ui/frmHighScore.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "scores/frmHighScore.h"
+#include "ui/frmHighScore.h"
 
 #include "scores/ScoreDigits.h"
 #include "ui/Twips.h"
