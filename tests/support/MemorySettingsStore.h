@@ -1,0 +1,43 @@
+#pragma once
+
+#include "settings/SettingsStore.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace mirel::testing {
+
+// A settings store in memory that records the order of every read and write.
+class MemorySettingsStore final : public SettingsStore {
+public:
+    std::string read(const std::string& key, const std::string& fallback) override {
+        reads.push_back(key);
+        const auto found = values.find(key);
+        return found == values.end() ? fallback : found->second;
+    }
+    void write(const std::string& key, const std::string& value) override {
+        writes.push_back(key);
+        pending[key] = value;
+    }
+    bool save() override {
+        ++saves;
+        if (failSaves) {
+            pending.clear();
+            return false;
+        }
+        for (auto& [key, value] : pending)
+            values[key] = value;
+        pending.clear();
+        return true;
+    }
+
+    std::map<std::string, std::string> values;
+    std::map<std::string, std::string> pending;
+    std::vector<std::string> reads;
+    std::vector<std::string> writes;
+    int saves = 0;
+    bool failSaves = false;
+};
+
+} // namespace mirel::testing
