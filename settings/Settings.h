@@ -1,20 +1,10 @@
 #pragma once
 
-#include "board/PieceSet.h"
 #include "scores/HighScoreTable.h"
+#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
 namespace mirel {
-
-// The five options as the switches show them.
-struct Options {
-    bool rowShifts = false;
-    bool columnShifts = false;
-    bool mines = false;
-    bool sound = false;
-    PieceSet set = PieceSet::Balls;
-    friend bool operator==(const Options&, const Options&) = default;
-};
 
 // Reads the options and ranks 1..10 of the table, in the game's order: row shifts, column
 // shifts, mines, sound, then name and score of each rank, then the set. A missing key takes

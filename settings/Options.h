@@ -1,0 +1,26 @@
+#pragma once
+
+#include "board/PieceSet.h"
+
+#include <cstdint>
+
+namespace mirel {
+
+// The five options as the switches show them.
+struct Options {
+    bool rowShifts = false;
+    bool columnShifts = false;
+    bool mines = false;
+    bool sound = false;
+    PieceSet set = PieceSet::Balls;
+    friend bool operator==(const Options&, const Options&) = default;
+};
+
+enum class OptionSwitch : std::int16_t { Sound, Set, Mines, RowShifts, ColumnShifts };
+
+// What a click on a switch makes of the options: the set goes round 1, 2, 3, 1; the others
+// flip. Switching one kind of timed shift on switches the other off; switching one off leaves
+// the other alone, so clicks alone never leave both on (a stored pair may, and is kept).
+Options afterClick(Options options, OptionSwitch clicked);
+
+} // namespace mirel
