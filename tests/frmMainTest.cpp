@@ -1,11 +1,5 @@
-#include "ui/frmMain.h"
+#include "support/GameWindow.h"
 #include "ui/frmHighScore.h"
-#include "support/BoardText.h"
-#include "support/ManualClock.h"
-#include "support/Pixels.h"
-#include "support/RecordingSoundPlayer.h"
-#include "support/ScriptedRandom.h"
-#include "ui/Twips.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -15,91 +9,6 @@
 
 using namespace mirel;
 using namespace mirel::testing;
-using Rows = std::vector<std::string>;
-
-namespace {
-
-// The main window with all three seams under the test's control.
-struct Game {
-    ScriptedRandom random;
-    ManualClock clock;
-    RecordingSoundPlayer sound;
-    frmMain window{clock, random, sound};
-
-    // The table starts full of scores no test game reaches, so that a game ending by the
-    // way opens no window; the tests of the table empty it first.
-    explicit Game(bool tableFull = true) {
-        if (tableFull)
-            for (int r = 1; r <= TableSize; ++r)
-                window.table.HighScores[r] = 1000;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-
-    // Scripts the draws of the next deal (and the two shift delays after it).
-    void scriptDeal(const Rows& rows, int kindLimit = 5) {
-        for (const auto& row : rows)
-            for (char kind : row)
-                random.append((float(kind - '1') + 0.5f) / float(kindLimit + 1));
-        random.append({0.5f, 0.5f});
-    }
-    void newGame(const Rows& rows) {
-        scriptDeal(rows);
-        QTest::mouseClick(window.pctNew, Qt::LeftButton, {}, QPoint(10, 10));
-    }
-
-    QRect cellRect(int r, int c) const {
-        return {toPixels(window.board.CellX[r][c]), toPixels(window.board.CellY[r][c]), 32, 32};
-    }
-    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(window.pctBoard, button, {}, at);
-        QTest::mouseRelease(window.pctBoard, button, {}, at);
-    }
-    void pressCell(int r, int c) { press(cellRect(r, c).center()); }
-
-    // Every cell shows the picture of the kind the model holds there.
-    bool boardShowsModel() {
-        const QImage shot = window.pctBoard->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        for (int r = 1; r <= RowCount; ++r)
-            for (int c = 1; c <= ColumnCount; ++c)
-                if (shot.copy(cellRect(r, c)) !=
-                    onBlack(window.pctPiece[window.board.BoardPieces[r][c]]))
-                    return false;
-        return true;
-    }
-    QString scoreShown() {
-        QString shown;
-        for (int place = 5; place >= 0; --place) {
-            int digit = -1;
-            for (int d = 0; d <= 9; ++d)
-                if (showsPicture(window.imgScore[place], window.imgScore[place]->rect(),
-                                 window.pictures.imgDigit[d]))
-                    digit = d;
-            shown += digit < 0 ? QLatin1Char('?') : QChar(u'0' + digit);
-        }
-        return shown;
-    }
-};
-
-Rows checkerboard() {
-    Rows rows(10, std::string(15, '1'));
-    for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 15; ++c)
-            rows[r][c] = char('1' + (r + c) % 2);
-    return rows;
-}
-
-// A game of four moves on the top row (4 + 4 + 4 + 6 points), after which no move is left.
-Rows fourMoveGame() {
-    Rows rows = checkerboard();
-    rows[0].replace(0, 2, "33");
-    rows[0].replace(3, 2, "44");
-    rows[0].replace(6, 2, "55");
-    rows[0].replace(9, 3, "666");
-    return rows;
-}
-
-} // namespace
 
 class frmMainTest : public QObject {
     Q_OBJECT
@@ -258,9 +167,7 @@ private slots:
         QVERIFY(showsPicture(w.pctBoard, cell, w.pictures.pctBall[2]));
         QVERIFY(allBlack(w.pctBoard->grab(QRect(cell.right() + 1, cell.top(), 4, 32)).toImage()));
 
-        w.board.GameActive = false;
         game.press(cell.topLeft() + QPoint(dx, dy), Qt::MouseButton(button));
-        QCOMPARE(w.board.GameActive, hit);
         QCOMPARE(w.board.Score, hit ? 4 : 0);
         QCOMPARE(w.board.BoardPieces[6][7] == 3, !hit);
     }
@@ -603,6 +510,141 @@ private slots:
         QCOMPARE(target, static_cast<QWidget*>(w.pctTolm));
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&w, overTitle));
         QCOMPARE(w.board.Score, 0);
+    }
+
+    // Before the first deal the cells have no places yet: no press on the empty board may
+    // hit one (they used to all lie at the top left and catch presses there).
+    void aPressBeforeTheFirstDealChangesNothing() {
+        Game game;
+        frmMain& w = game.window;
+        std::vector<QPoint> presses;
+        for (int y = 0; y <= 40; ++y)
+            for (int x = 0; x <= 40; ++x)
+                presses.emplace_back(x, y);
+        const QRect all = w.pctBoard->rect();
+        for (QPoint corner : {all.topLeft(), all.topRight(), all.bottomLeft(), all.bottomRight()})
+            presses.push_back(corner);
+        for (int r = 1; r <= RowCount; ++r)
+            for (int c = 1; c <= ColumnCount; ++c)
+                presses.emplace_back(toPixels(FirstCellX + CellPitch * (c - 1)) + 16,
+                                     toPixels(FirstCellY + CellPitch * (r - 1)) + 16);
+        const QImage before = w.pctBoard->grab().toImage();
+        for (QPoint at : presses)
+            game.press(at);
+        QTest::mouseDClick(w.pctBoard, Qt::LeftButton, {}, QPoint(10, 10));
+
+        QVERIFY(!w.board.GameActive);
+        QVERIFY(!w.board.BusyFlag);
+        QVERIFY(game.sound.calls.empty());
+        QCOMPARE(w.pctBoard->grab().toImage(), before);
+
+        const auto scorePlacesEmpty = [&] {
+            for (PictureBox* place : w.imgScore)
+                if (!place->picture().isNull() || !allBlack(place->grab().toImage())) return false;
+            return true;
+        };
+        game.click(w.pctUndo);
+        QVERIFY(scorePlacesEmpty());
+        for (auto screen : {Game::Help, Game::About, Game::Events, Game::HighScores}) {
+            game.visit(screen);
+            QVERIFY(w.pctTolm->isVisible());
+            QVERIFY(scorePlacesEmpty());
+            QVERIFY(game.mainScreenShown(true));
+        }
+        QCOMPARE(w.board.Score, 0);
+    }
+
+    // Once a game has ended its board takes no move and no undo until New, so the same game
+    // can never be ranked twice.
+    void aFinishedGameTakesNoMoveAndIsRankedOnce() {
+        Game game(false);
+        frmMain& w = game.window;
+        game.newGame(fourMoveGame());
+        bool opened = false;
+        whenModalOpens<frmHighScore>(
+            &w,
+            [&](frmHighScore& table) {
+                QTest::keyClick(&table, 'a');
+                QTest::keyClick(&table, Qt::Key_Return);
+                game.click(table.pctOk);
+            },
+            &opened);
+        for (int col : {1, 4, 7, 10})
+            game.pressCell(1, col);
+        QVERIFY(opened);
+        QVERIFY(!w.board.GameActive);
+
+        const Grid finalBoard = w.board.BoardPieces;
+        const auto table = w.table.HighScores;
+        const QImage pixels = w.pctBoard->grab().toImage();
+        // The final board still shows pairs the player might try.
+        for (int r = 1; r <= RowCount; ++r)
+            for (int c = 1; c <= ColumnCount; ++c)
+                game.pressCell(r, c);
+        game.click(w.pctUndo);
+        for (int c = 1; c <= ColumnCount; ++c)
+            game.pressCell(2, c);
+
+        QVERIFY(w.board.BoardPieces == finalBoard);
+        QCOMPARE(w.board.Score, 18);
+        QCOMPARE(game.scoreShown(), QStringLiteral("000018"));
+        QCOMPARE(w.pctBoard->grab().toImage(), pixels);
+        QVERIFY(w.table.HighScores == table);
+        QCOMPARE(w.table.HighScores[1], 18);
+        QCOMPARE(w.table.HighScores[2], 0);
+        QCOMPARE(QString::fromStdString(w.table.HighScoreNames[1]), QStringLiteral("A"));
+        QVERIFY(!w.board.GameActive);
+
+        // New brings presses back.
+        Rows rows = checkerboard();
+        rows[9][0] = rows[9][1] = '3';
+        rows[0][13] = rows[0][14] = '4';
+        game.newGame(rows);
+        game.pressCell(10, 1);
+        QCOMPARE(w.board.Score, 4);
+    }
+
+    // A game that ended unranked shows the board again after a screen, under the title;
+    // presses on it still do nothing.
+    void anUnrankedFinishedBoardTakesNoMoveEither() {
+        Game game;
+        frmMain& w = game.window;
+        game.newGame(fourMoveGame());
+        for (int col : {1, 4, 7, 10})
+            game.pressCell(1, col);
+        QVERIFY(w.pctGameOver->isVisible());
+        game.visit(Game::Help);
+        QVERIFY(w.pctBoard->isVisible() && w.pctTolm->isVisible());
+        const Grid finalBoard = w.board.BoardPieces;
+        for (int c = 1; c <= ColumnCount; ++c)
+            game.pressCell(10, c);
+        game.click(w.pctUndo);
+        QVERIFY(w.board.BoardPieces == finalBoard);
+        QCOMPARE(w.board.Score, 18);
+    }
+
+    // The second press of a double-click is a double-click, not a press: one double-click on
+    // a group removes that group and not the one that falls into its place.
+    void aDoubleClickRemovesExactlyOneGroup() {
+        Game game;
+        frmMain& w = game.window;
+        Rows rows = checkerboard();
+        rows[9][0] = rows[9][1] = '3'; // the pair clicked
+        rows[8][0] = rows[8][1] = '4'; // the pair that falls into its place
+        rows[0][13] = rows[0][14] = '5';
+        game.newGame(rows);
+        const QPoint at = w.pctBoard->mapTo(&w, game.cellRect(10, 1).center());
+        QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, at);
+        QCOMPARE(w.board.Score, 4);
+        QCOMPARE(w.board.BoardPieces[10][1], int16_t(4));
+        QCOMPARE(w.board.BoardPieces[10][2], int16_t(4));
+        QCOMPARE(int(game.sound.calls.size()), 2);
+        QVERIFY(game.boardShowsModel());
+
+        // A button double-clicked is clicked once: the set moves on by one.
+        const QPoint set = w.pctSet->mapTo(&w, QPoint(5, 5));
+        QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, set);
+        QVERIFY(w.pctSet->shows(w.pictures.pctSet2));
     }
 };
 

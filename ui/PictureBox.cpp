@@ -33,6 +33,13 @@ void PictureBox::setBorder(bool on) {
     update();
 }
 
+void PictureBox::autoSize() {
+    const QSizeF size = shown.deviceIndependentSize();
+    const int frame = border ? 2 : 0;
+    setTwipGeometry(left, top, (qRound(size.width()) + frame) * TwipsPerPixel,
+                    (qRound(size.height()) + frame) * TwipsPerPixel);
+}
+
 void PictureBox::paintPicture(const QPixmap& picture, int xTwips, int yTwips) {
     if (canvas.isNull()) {
         const qreal ratio = devicePixelRatioF();
@@ -71,13 +78,22 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
     default:
         break;
     }
+    if (button == 1) pressed = true;
     const QPointF at = event->position();
     emit mousePressed(button, pressToTwips(at.x()), pressToTwips(at.y()));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (event->button() != Qt::LeftButton) return;
+    const bool click = pressed && rect().contains(event->position().toPoint());
+    pressed = false;
+    if (click) emit clicked();
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double-click is a double-click, not another press: one
+    // double-click on a group removes that group only, and clicks a button once.
+    event->accept();
 }
 
 } // namespace mirel

@@ -27,6 +27,8 @@ public:
     bool shows(const QPixmap& source) const { return shown.cacheKey() == source.cacheKey(); }
 
     void setBorder(bool on);
+    // Takes the size of the picture it shows, and of its border.
+    void autoSize();
 
     void paintPicture(const QPixmap& picture, int xTwips, int yTwips);
     void refresh() { update(); }
@@ -39,6 +41,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     int left = 0;
@@ -46,6 +49,7 @@ private:
     int width = 0;
     int height = 0;
     bool border = false;
+    bool pressed = false; // a press began here, so its release is a click
     QPixmap shown;
     QPixmap canvas;
 };

@@ -6,8 +6,8 @@
 #include "hazards/Mines.h"
 #include "hazards/Undo.h"
 #include "scores/ScoreDigits.h"
-#include "ui/frmHighScore.h"
 #include "ui/Twips.h"
+#include "ui/frmHighScore.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -66,15 +66,40 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, QWi
     pctGameOver->hide();
 
     pctRowShiftsSelection = control(3600, 1440, 570, 375, {});
+    pctRowShifts = control(4200, 1440, 2565, 405, pictures.rowShifts);
     pctColumnShiftsSelection = control(3600, 1890, 570, 375, {});
+    pctColumnShifts = control(4200, 1860, 2565, 450, pictures.columnShifts);
     pctMinesSelection = control(3600, 2340, 570, 375, {});
-    for (PictureBox* box : {pctRowShiftsSelection, pctColumnShiftsSelection, pctMinesSelection})
+    pctMines = control(4200, 2340, 2565, 345, pictures.mines);
+    pctOk = control(4200, 2790, 705, 435, pictures.ok);
+    pctHelpText = control(0, 0, 0, 0, pictures.helpText);
+    pctAboutText = control(0, 0, 0, 0, pictures.aboutText);
+    for (PictureBox*& version : pctVersion) {
+        version = control(0, 0, 315, 345, {});
+        version->setBorder(true);
+    }
+    for (PictureBox* box : {pctRowShiftsSelection, pctRowShifts, pctColumnShiftsSelection,
+                            pctColumnShifts, pctMinesSelection, pctMines, pctOk, pctHelpText,
+                            pctAboutText, pctVersion[0], pctVersion[1], pctVersion[2]})
         box->hide();
 
     connect(pctNew, &PictureBox::clicked, this, &frmMain::pctNew_Click);
     connect(pctExit, &PictureBox::clicked, this, &frmMain::pctExit_Click);
     connect(pctHighScores, &PictureBox::clicked, this, &frmMain::pctHighScores_Click);
     connect(pctUndo, &PictureBox::clicked, this, &frmMain::pctUndo_Click);
+    connect(pctEvents, &PictureBox::clicked, this, &frmMain::pctEvents_Click);
+    connect(pctOk, &PictureBox::clicked, this, &frmMain::pctOk_Click);
+    connect(pctHelp, &PictureBox::clicked, this, &frmMain::pctHelp_Click);
+    connect(pctHelpText, &PictureBox::clicked, this, &frmMain::pctHelpText_Click);
+    connect(pctAbout, &PictureBox::clicked, this, &frmMain::pctAbout_Click);
+    connect(pctAboutText, &PictureBox::clicked, this, &frmMain::pctAboutText_Click);
+    connect(pctSound, &PictureBox::clicked, this, &frmMain::pctSound_Click);
+    connect(pctSet, &PictureBox::clicked, this, &frmMain::pctSet_Click);
+    connect(pctMinesSelection, &PictureBox::clicked, this, &frmMain::pctMinesSelection_Click);
+    connect(pctRowShiftsSelection, &PictureBox::clicked, this,
+            &frmMain::pctRowShiftsSelection_Click);
+    connect(pctColumnShiftsSelection, &PictureBox::clicked, this,
+            &frmMain::pctColumnShiftsSelection_Click);
     connect(pctBoard, &PictureBox::mousePressed, this,
             [this](int button, float x, float y) { pctBoard_MouseDown(button, 0, x, y); });
 
@@ -88,6 +113,8 @@ PictureBox* frmMain::control(int left, int top, int width, int height, const QPi
     return box;
 }
 
+// Pictures are centred in the client area: the outer size of a window is the window
+// manager's, and the same layout must come out with any frame or none.
 void frmMain::centre(PictureBox* box) {
     box->moveTwips((ClientWidth - box->Width()) / 2, (ClientHeight - box->Height()) / 2);
 }
@@ -222,10 +249,11 @@ void frmMain::ScheduleShiftEvent(ShiftKind which) {
 }
 
 void frmMain::pctBoard_MouseDown(int button, int /*shift*/, float x, float y) {
-    if (board.BusyFlag || button != 1) return;
+    // Only a game in play takes presses: before the first deal the cells have no places yet,
+    // and a finished board takes no move, so that no game is ranked twice.
+    if (!board.GameActive || board.BusyFlag || button != 1) return;
     const auto cell = cellAt(board, x, y);
     if (!cell) return;
-    board.GameActive = true;
     ResolveClick(cell->row, cell->col);
 }
 
@@ -303,6 +331,106 @@ void frmMain::showHighScoreWindow() {
     frmHighScore highScores(table, pictures, this);
     highScores.exec();
     ShowMainScreen();
+}
+
+void frmMain::pctEvents_Click() {
+    HideMainScreen();
+    for (PictureBox* box : {pctRowShiftsSelection, pctColumnShiftsSelection, pctMinesSelection,
+                            pctRowShifts, pctColumnShifts, pctMines, pctOk})
+        box->show();
+}
+
+void frmMain::pctOk_Click() {
+    for (PictureBox* box : {pctRowShiftsSelection, pctColumnShiftsSelection, pctMinesSelection,
+                            pctRowShifts, pctColumnShifts, pctMines, pctOk})
+        box->hide();
+    ShowMainScreen();
+}
+
+void frmMain::pctHelp_Click() {
+    HideMainScreen();
+    pctHelpText->autoSize();
+    centre(pctHelpText);
+    pctHelpText->show();
+}
+
+void frmMain::pctHelpText_Click() {
+    ShowMainScreen();
+    pctHelpText->hide();
+}
+
+void frmMain::pctAbout_Click() {
+    static_assert(MIREL_VERSION_MAJOR >= 0 && MIREL_VERSION_MAJOR <= 9 &&
+                      MIREL_VERSION_MINOR >= 0 && MIREL_VERSION_MINOR <= 9,
+                  "the about screen shows each part of the version as one digit");
+    HideMainScreen();
+    pctAboutText->autoSize();
+    centre(pctAboutText);
+
+    // The version sits right below the about picture, in three bordered digit boxes.
+    const int top = pctAboutText->Top() + pctAboutText->Height();
+    const int digits[3] = {MIREL_VERSION_MAJOR, 10, MIREL_VERSION_MINOR};
+    for (int i = 0; i < 3; ++i) {
+        pctVersion[i]->setPicture(pictures.imgDigit[digits[i]]);
+        pctVersion[i]->autoSize();
+    }
+    const int width = pctVersion[0]->Width();
+    pctVersion[0]->moveTwips(ClientWidth / 2 - 2 * width, top);
+    pctVersion[1]->moveTwips(ClientWidth / 2 - width, top);
+    pctVersion[2]->moveTwips(ClientWidth / 2, top);
+
+    for (PictureBox* box : {pctVersion[0], pctVersion[1], pctVersion[2], pctAboutText})
+        box->show();
+}
+
+void frmMain::pctAboutText_Click() {
+    for (PictureBox* box : {pctAboutText, pctVersion[0], pctVersion[1], pctVersion[2]})
+        box->hide();
+    ShowMainScreen();
+}
+
+Options frmMain::shownOptions() const {
+    Options options;
+    options.rowShifts = pctRowShiftsSelection->shows(pictures.pctYes);
+    options.columnShifts = pctColumnShiftsSelection->shows(pictures.pctYes);
+    options.mines = pctMinesSelection->shows(pictures.pctYes);
+    options.sound = pctSound->shows(pictures.pctSoundOn);
+    options.set = pctSet->shows(pictures.pctSet1)   ? PieceSet::Balls
+                  : pctSet->shows(pictures.pctSet2) ? PieceSet::Boxes
+                                                    : PieceSet::Faces;
+    return options;
+}
+
+void frmMain::showOptions(const Options& options) {
+    const auto yesNo = [this](bool on) { return on ? pictures.pctYes : pictures.pctNo; };
+    pctRowShiftsSelection->setPicture(yesNo(options.rowShifts));
+    pctColumnShiftsSelection->setPicture(yesNo(options.columnShifts));
+    pctMinesSelection->setPicture(yesNo(options.mines));
+    pctSound->setPicture(options.sound ? pictures.pctSoundOn : pictures.pctSoundOff);
+    pctSet->setPicture(options.set == PieceSet::Balls   ? pictures.pctSet1
+                       : options.set == PieceSet::Boxes ? pictures.pctSet2
+                                                        : pictures.pctSet3);
+}
+
+// A click only changes what the switches show; each option is read where it takes effect.
+void frmMain::clickSwitch(OptionSwitch clicked) {
+    showOptions(afterClick(shownOptions(), clicked));
+}
+
+void frmMain::pctSound_Click() {
+    clickSwitch(OptionSwitch::Sound);
+}
+void frmMain::pctSet_Click() {
+    clickSwitch(OptionSwitch::Set);
+}
+void frmMain::pctMinesSelection_Click() {
+    clickSwitch(OptionSwitch::Mines);
+}
+void frmMain::pctRowShiftsSelection_Click() {
+    clickSwitch(OptionSwitch::RowShifts);
+}
+void frmMain::pctColumnShiftsSelection_Click() {
+    clickSwitch(OptionSwitch::ColumnShifts);
 }
 
 void frmMain::PlaySoundFile(const std::string& fileName, std::int16_t flags) {

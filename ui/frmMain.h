@@ -6,6 +6,7 @@
 #include "core/TickClock.h"
 #include "hazards/ShiftSchedule.h"
 #include "scores/HighScoreTable.h"
+#include "settings/Options.h"
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
 
@@ -34,6 +35,17 @@ public:
     void pctHighScores_Click();
     void pctUndo_Click();
     void pctBoard_MouseDown(int button, int shift, float x, float y);
+    void pctEvents_Click();
+    void pctOk_Click();
+    void pctHelp_Click();
+    void pctHelpText_Click();
+    void pctAbout_Click();
+    void pctAboutText_Click();
+    void pctSound_Click();
+    void pctSet_Click();
+    void pctMinesSelection_Click();
+    void pctRowShiftsSelection_Click();
+    void pctColumnShiftsSelection_Click();
 
     // Procedures the game's parts call on each other.
     void SelectPieceSet();
@@ -73,10 +85,23 @@ public:
     PictureBox* pctTolm = nullptr;
     PictureBox* pctGameOver = nullptr;
 
-    // The event switches (shown on the events screen).
+    // The events screen: three switches, their labels, and Ok.
     PictureBox* pctRowShiftsSelection = nullptr;
+    PictureBox* pctRowShifts = nullptr;
     PictureBox* pctColumnShiftsSelection = nullptr;
+    PictureBox* pctColumnShifts = nullptr;
     PictureBox* pctMinesSelection = nullptr;
+    PictureBox* pctMines = nullptr;
+    PictureBox* pctOk = nullptr;
+
+    // The help screen, and the about screen with the version below it.
+    PictureBox* pctHelpText = nullptr;
+    PictureBox* pctAboutText = nullptr;
+    std::array<PictureBox*, 3> pctVersion{};
+
+    // The options as the five switches show them, and showing a set of options on them.
+    Options shownOptions() const;
+    void showOptions(const Options& options);
 
 signals:
     // The window is closing, after the settings have been saved.
@@ -91,6 +116,7 @@ private:
     PictureBox* control(int left, int top, int width, int height, const QPixmap& picture);
     void centre(PictureBox* box);
     void showHighScoreWindow();
+    void clickSwitch(OptionSwitch clicked);
 
     TickClock& clock;
     RandomSource& random;

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "support/BoardText.h"
+#include "support/ManualClock.h"
+#include "support/Pixels.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedRandom.h"
+#include "ui/Twips.h"
+#include "ui/frmHighScore.h"
+#include "ui/frmMain.h"
+
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+namespace mirel::testing {
+
+using Rows = std::vector<std::string>;
+
+// The main window with all three seams under the test's control.
+struct Game {
+    ScriptedRandom random;
+    ManualClock clock;
+    RecordingSoundPlayer sound;
+    frmMain window{clock, random, sound};
+
+    // The table starts full of scores no test game reaches, so that a game ending by the
+    // way opens no window; the tests of the table empty it first.
+    explicit Game(bool tableFull = true) {
+        if (tableFull)
+            for (int r = 1; r <= TableSize; ++r)
+                window.table.HighScores[r] = 1000;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // Scripts the draws of the next deal (and the two shift delays after it).
+    void scriptDeal(const Rows& rows, int kindLimit = 5) {
+        for (const auto& row : rows)
+            for (char kind : row)
+                random.append((float(kind - '1') + 0.5f) / float(kindLimit + 1));
+        random.append({0.5f, 0.5f});
+    }
+    void newGame(const Rows& rows) {
+        scriptDeal(rows);
+        QTest::mouseClick(window.pctNew, Qt::LeftButton, {}, QPoint(10, 10));
+    }
+
+    QRect cellRect(int r, int c) const {
+        return {toPixels(window.board.CellX[r][c]), toPixels(window.board.CellY[r][c]), 32, 32};
+    }
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(window.pctBoard, button, {}, at);
+        QTest::mouseRelease(window.pctBoard, button, {}, at);
+    }
+    void pressCell(int r, int c) { press(cellRect(r, c).center()); }
+    void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, 3)); }
+
+    // The four screens beside the main one, each opened and closed by real clicks.
+    enum Screen { Help, About, Events, HighScores };
+    void open(Screen screen) {
+        switch (screen) {
+        case Help:
+            return click(window.pctHelp);
+        case About:
+            return click(window.pctAbout);
+        case Events:
+            return click(window.pctEvents);
+        case HighScores:
+            break;
+        }
+    }
+    void close(Screen screen) {
+        switch (screen) {
+        case Help:
+            return click(window.pctHelpText);
+        case About:
+            return click(window.pctAboutText);
+        case Events:
+            return click(window.pctOk);
+        case HighScores:
+            break;
+        }
+    }
+    // Opens the screen, lets `inside` look at it, and closes it again.
+    void visit(Screen screen, const std::function<void()>& inside = {}) {
+        if (screen != HighScores) {
+            open(screen);
+            if (inside) inside();
+            close(screen);
+            return;
+        }
+        bool opened = false;
+        whenModalOpens<frmHighScore>(
+            &window,
+            [&](frmHighScore& table) {
+                if (inside) inside();
+                click(table.pctOk);
+            },
+            &opened);
+        click(window.pctHighScores);
+        QVERIFY(opened);
+    }
+    // The controls of the main screen that a player can click, all visible or all hidden.
+    bool mainScreenShown(bool shown) const {
+        for (PictureBox* control :
+             {window.pctBoard, window.pctNew, window.pctHighScores, window.pctSound, window.pctSet,
+              window.pctEvents, window.pctUndo, window.pctHelp, window.pctAbout, window.pctExit})
+            if (control->isVisible() != shown) return false;
+        for (PictureBox* place : window.imgScore)
+            if (place->isVisible() != shown) return false;
+        return true;
+    }
+
+    // Every cell shows the picture of the kind the model holds there.
+    bool boardShowsModel() {
+        const QImage shot = window.pctBoard->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int r = 1; r <= RowCount; ++r)
+            for (int c = 1; c <= ColumnCount; ++c)
+                if (shot.copy(cellRect(r, c)) !=
+                    onBlack(window.pctPiece[window.board.BoardPieces[r][c]]))
+                    return false;
+        return true;
+    }
+    QString scoreShown() {
+        QString shown;
+        for (int place = 5; place >= 0; --place) {
+            int digit = -1;
+            for (int d = 0; d <= 9; ++d)
+                if (showsPicture(window.imgScore[place], window.imgScore[place]->rect(),
+                                 window.pictures.imgDigit[d]))
+                    digit = d;
+            shown += digit < 0 ? QLatin1Char('?') : QChar(u'0' + digit);
+        }
+        return shown;
+    }
+};
+
+inline Rows checkerboard() {
+    Rows rows(10, std::string(15, '1'));
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 15; ++c)
+            rows[r][c] = char('1' + (r + c) % 2);
+    return rows;
+}
+
+// A game of four moves on the top row (4 + 4 + 4 + 6 points), after which no move is left.
+inline Rows fourMoveGame() {
+    Rows rows = checkerboard();
+    rows[0].replace(0, 2, "33");
+    rows[0].replace(3, 2, "44");
+    rows[0].replace(6, 2, "55");
+    rows[0].replace(9, 3, "666");
+    return rows;
+}
+
+} // namespace mirel::testing
