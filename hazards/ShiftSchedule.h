@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace mirel {
 
@@ -28,5 +29,19 @@ void scheduleShift(ShiftClock& clock, ShiftKind which, bool enabled, RandomSourc
 
 // The first removal of a game starts the clock; later removals leave it alone.
 void startShiftClock(ShiftClock& clock, std::int64_t now);
+
+// The shift due at tick `now`, if any: none while the clock is idle. Both delays count from
+// the same last shift, so the smaller one wins the race; the row shift is looked at first,
+// so at most one shift is due at a time and the row shift wins a tie.
+std::optional<ShiftKind> dueShift(const ShiftClock& clock, std::int64_t now);
+
+// After a shift has run: that shift draws its next delay (one draw), the other keeps its own,
+// and the clock counts again from `now`, the tick read before the shift, so the time the
+// shift itself took counts towards the next delay.
+void shiftDone(ShiftClock& clock, ShiftKind which, std::int64_t now, RandomSource& random);
+
+// The end of a game: the clock goes idle, so no shift moves a finished board. The delays are
+// kept; the next scoring move starts the clock again.
+void stopShiftClock(ShiftClock& clock);
 
 } // namespace mirel
