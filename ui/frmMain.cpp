@@ -3,7 +3,9 @@
 #include "board/ClickResolution.h"
 #include "board/Deal.h"
 #include "board/PieceSet.h"
+#include "hazards/Explosion.h"
 #include "hazards/Mines.h"
+#include "hazards/Shifts.h"
 #include "hazards/Undo.h"
 #include "scores/ScoreDigits.h"
 #include "ui/Twips.h"
@@ -103,7 +105,12 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, QWi
     connect(pctBoard, &PictureBox::mousePressed, this,
             [this](int button, float x, float y) { pctBoard_MouseDown(button, 0, x, y); });
 
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+
     Form_Load();
+    Timer1->start();
 }
 
 PictureBox* frmMain::control(int left, int top, int width, int height, const QPixmap& picture) {
@@ -291,8 +298,68 @@ void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
     if (!MovesLeft(board.BoardPieces)) EndGame();
 }
 
-void frmMain::ExplodeMine(std::int16_t /*row*/, std::int16_t /*col*/) {
-    // Mines lie hidden but do not go off yet: the explosion arrives with the hazards.
+// The mine shows for a second while it starts to go off; then the fire burns the block
+// around it for the length of the blast and one more second; then the block is gone and the
+// board settles. Nothing is scored and no undo copy is taken.
+void frmMain::ExplodeMine(std::int16_t row, std::int16_t col) {
+    board.LockFlag = true;
+    pctBoard->paintPicture(pictures.pctMine, board.CellX[row][col], board.CellY[row][col]);
+    pctBoard->repaint();
+    PlaySoundFile("Explode.wav", SoundAsync);
+    PauseSeconds(1);
+
+    const BlastArea area = blastArea({row, col});
+    forEachCell(area, [this](Cell cell) {
+        pctBoard->paintPicture(pictures.pctFire, board.CellX[cell.row][cell.col],
+                               board.CellY[cell.row][cell.col]);
+    });
+    pctBoard->repaint();
+    PlaySoundFile("Explode.wav", SoundWait);
+    PauseSeconds(1);
+
+    BoardCanvas canvas(*this, false);
+    destroyArea(board.BoardPieces, area, canvas);
+    pctBoard->refresh();
+    board.LockFlag = false;
+    if (!MovesLeft(board.BoardPieces)) EndGame();
+}
+
+void frmMain::Timer1_Timer() {
+    if (shiftWaiting) return;
+    const std::int64_t now = clock.now();
+    if (const auto which = dueShift(shifts, now)) {
+        if (RunShiftEvent(*which)) shiftDone(shifts, *which, now, random);
+    }
+}
+
+// Returns false when the shift no longer applies after waiting for a click: the game it was
+// due in has ended or been replaced meanwhile.
+bool frmMain::RunShiftEvent(ShiftKind which) {
+    shiftWaiting = true;
+    while (board.BusyFlag)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    shiftWaiting = false;
+    if (shifts.LastEventTick == 0) return false;
+
+    Timer1->stop();
+    board.LockFlag = true;
+    BoardCanvas canvas(*this, false);
+    // The moved board is shown at once, so that the player sees it before the closing sound
+    // ends and before their next click lands on it.
+    if (which == RowShift) {
+        PlaySoundFile("Bazooka.wav", SoundWait);
+        rowShift(board.BoardPieces, canvas);
+        pctBoard->repaint();
+        PlaySoundFile("Bazooka.wav", SoundWait);
+    } else if (occupiedColumns(board.BoardPieces) > 1) {
+        PlaySoundFile("Bazooka.wav", SoundWait);
+        columnShift(board.BoardPieces, canvas);
+        pctBoard->repaint();
+        PlaySoundFile("Bazooka.wav", SoundWait);
+    }
+    board.LockFlag = false;
+    Timer1->start();
+    return true;
 }
 
 void frmMain::ShowScore() {
@@ -310,6 +377,8 @@ void frmMain::pctUndo_Click() {
 }
 
 void frmMain::EndGame() {
+    // A finished board stays as it ended: no shift moves it, nor sounds over it.
+    stopShiftClock(shifts);
     pctBoard->hide();
     pctBoard->repaint();
     repaint();
@@ -436,6 +505,11 @@ void frmMain::pctColumnShiftsSelection_Click() {
 void frmMain::PlaySoundFile(const std::string& fileName, std::int16_t flags) {
     if (!pctSound->shows(pictures.pctSoundOn)) return;
     sound.play(QCoreApplication::applicationDirPath().toStdString() + "/" + fileName, flags);
+}
+
+// Holds the window, handling nothing, for the given seconds; asleep, not spinning.
+void frmMain::PauseSeconds(std::int16_t seconds) {
+    pauseUntil(clock, clock.now() + std::int64_t{seconds} * 1000);
 }
 
 } // namespace mirel

@@ -10,6 +10,7 @@
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -46,6 +47,7 @@ public:
     void pctMinesSelection_Click();
     void pctRowShiftsSelection_Click();
     void pctColumnShiftsSelection_Click();
+    void Timer1_Timer();
 
     // Procedures the game's parts call on each other.
     void SelectPieceSet();
@@ -53,11 +55,13 @@ public:
     void ResolveClick(std::int16_t row, std::int16_t col);
     void ExplodeMine(std::int16_t row, std::int16_t col);
     void ScheduleShiftEvent(ShiftKind which);
+    bool RunShiftEvent(ShiftKind which);
     void ShowScore();
     void EndGame();
     void HideMainScreen();
     void ShowMainScreen();
     void PlaySoundFile(const std::string& fileName, std::int16_t flags);
+    void PauseSeconds(std::int16_t seconds);
     void LoadSettings();
     void SaveSettings();
 
@@ -99,6 +103,9 @@ public:
     PictureBox* pctAboutText = nullptr;
     std::array<PictureBox*, 3> pctVersion{};
 
+    // Polls the shift clock once a second; stopped only while a shift runs.
+    QTimer* Timer1 = nullptr;
+
     // The options as the five switches show them, and showing a set of options on them.
     Options shownOptions() const;
     void showOptions(const Options& options);
@@ -120,6 +127,7 @@ private:
 
     TickClock& clock;
     RandomSource& random;
+    bool shiftWaiting = false; // a due shift waits for a click to be resolved
     SoundPlayer& sound;
 };
 
