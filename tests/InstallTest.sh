@@ -34,6 +34,11 @@ game_pids() {
 
 # Installing rewrites the build's list of installed files, which uninstalling a real
 # install of this build relies on: keep it.
+if [ -e "$manifest" ] && [ ! -w "$manifest" ]; then
+    echo "FAIL: $manifest is not ours to replace (installed with sudo?); cannot install"
+    rm -rf "$scratch"
+    exit 1
+fi
 if [ -e "$manifest" ]; then cp -p "$manifest" "$scratch/manifest.kept"; fi
 cleanup() {
     local pid
