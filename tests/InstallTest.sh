@@ -60,8 +60,9 @@ fi
 cp "$manifest" "$scratch/manifest"
 
 # The program, and the link beside the other programs on PATH.
-[ -f "$program" ] && [ ! -L "$program" ] && [ -x "$program" ] ||
+if [ ! -f "$program" ] || [ -L "$program" ] || [ ! -x "$program" ]; then
     fail "$program_dir/mirel is not an executable file"
+fi
 if [ ! -L "$link" ]; then
     fail "$bin_dir/mirel is not a symbolic link"
 else
@@ -126,8 +127,8 @@ export QT_QPA_PLATFORM=offscreen
 running() { [ "/proc/$1/exe" -ef "$program" ]; } # a zombie has no exe
 
 running_for_a_second() { # how it was started; the game must be started already
-    local pid i
-    for i in $(seq 50); do
+    local pid
+    for _ in $(seq 50); do
         pid=$(game_pids | head -n 1)
         [ -n "$pid" ] && break
         sleep 0.1
@@ -142,7 +143,7 @@ running_for_a_second() { # how it was started; the game must be started already
         return
     fi
     kill -TERM "$pid"
-    for i in $(seq 50); do
+    for _ in $(seq 50); do
         running "$pid" || return 0
         sleep 0.1
     done
