@@ -132,6 +132,7 @@ QImage glowOf(const QPainterPath& shape, QSize size, double sigma, double streng
 // covers in part were blended with black, so they carry that share as alpha.
 // Fails if the picture shows anything outside that circle.
 QImage cutOut(const QImage& ball) {
+    if (ball.isNull()) return {};
     const int n = ball.width();
     QImage cover(n, n, QImage::Format_Alpha8);
     cover.fill(0);
@@ -173,8 +174,6 @@ bool paintBalls(QPainter& p, const QDir& art, const std::array<std::array<int, N
         }
     return true;
 }
-
-} // namespace
 
 int drawIcon(const QString& artDir, int size, const QString& output) {
     const QDir art(artDir);
@@ -223,6 +222,7 @@ int drawIcon(const QString& artDir, int size, const QString& output) {
     return 0;
 }
 
+} // namespace
 } // namespace mirel
 
 int main(int argc, char** argv) {
