@@ -2,7 +2,7 @@
 
 #include "core/RealRandom.h"
 #include "core/SteadyTickClock.h"
-#include "sound/SilentSoundPlayer.h"
+#include "sound/QtSoundPlayer.h"
 #include "ui/frmMain.h"
 
 namespace mirel {
@@ -10,7 +10,7 @@ namespace mirel {
 int runGame(QApplication& app, const std::function<void(QWidget&)>& beforeShow) {
     SteadyTickClock clock;
     RealRandom random;
-    SilentSoundPlayer sound;
+    QtSoundPlayer sound;
     frmMain window(clock, random, sound);
     if (beforeShow) beforeShow(window);
     window.show();
