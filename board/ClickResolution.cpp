@@ -94,6 +94,63 @@ void closeEmptyColumns(Grid& pieces, BoardPainter& painter) {
     }
 }
 
+void removeMarked(Grid& pieces, const Marks& marks, BoardPainter& painter) {
+    // The fall: in each column the unmarked cells above the lowest mark close up over the
+    // marked ones, in their order, and empty cells fill the top. Taking the pieces out one by
+    // one repaints the column from its lowest mark up, so that is what is painted here.
+    std::array<std::int16_t, ColumnCount + 1> lowestMark{};
+    int takenOut = 0;
+    for (std::int16_t c = 1; c <= ColumnCount; ++c) {
+        std::int16_t low = RowCount;
+        while (low >= 1 && !marks[low][c])
+            --low;
+        if (low < 1) continue;
+        lowestMark[c] = low;
+        std::int16_t to = low;
+        for (std::int16_t r = low; r >= 1; --r) {
+            if (marks[r][c])
+                ++takenOut;
+            else
+                pieces[to--][c] = pieces[r][c];
+        }
+        for (; to >= 1; --to)
+            pieces[to][c] = 0;
+    }
+
+    // Closing: the columns holding a piece keep their order and gather at the left. Closing
+    // one column repaints it and everything to its right, so from the first closed column on
+    // every cell is painted.
+    std::array<bool, ColumnCount + 1> occupied{};
+    std::int16_t rightmost = 0;
+    for (std::int16_t c = 1; c <= ColumnCount; ++c) {
+        for (std::int16_t r = 1; r <= RowCount && !occupied[c]; ++r)
+            occupied[c] = pieces[r][c] != 0;
+        if (occupied[c]) rightmost = c;
+    }
+    std::int16_t firstClosed = 1;
+    while (firstClosed < rightmost && occupied[firstClosed])
+        ++firstClosed;
+    if (firstClosed >= rightmost) firstClosed = ColumnCount + 1; // nothing closes
+    std::int16_t to = firstClosed;
+    for (std::int16_t c = firstClosed; c <= ColumnCount; ++c) {
+        if (!occupied[c]) continue;
+        for (std::int16_t r = 1; r <= RowCount; ++r)
+            pieces[r][to] = pieces[r][c];
+        ++to;
+    }
+    for (; to <= ColumnCount; ++to)
+        for (std::int16_t r = 1; r <= RowCount; ++r)
+            pieces[r][to] = 0;
+
+    for (std::int16_t c = 1; c <= ColumnCount; ++c) {
+        const std::int16_t top = c >= firstClosed ? RowCount : lowestMark[c];
+        for (std::int16_t r = 1; r <= top; ++r)
+            painter.paintCell(r, c, pieces[r][c]);
+    }
+    for (int i = 0; i < takenOut; ++i)
+        painter.pieceTakenOut();
+}
+
 void scoreRemoval(BoardModel& board, std::int16_t removed) {
     board.UndoScore = board.Score;
     board.Score += 2 * removed;

@@ -31,6 +31,12 @@ void takeOutMarked(Grid& pieces, Marks& marks, BoardPainter& painter);
 // stay where they are.
 void closeEmptyColumns(Grid& pieces, BoardPainter& painter);
 
+// What takeOutMarked and then closeEmptyColumns do to the board, in one pass: the same board
+// comes out, every cell those two would paint is painted once, at the kind it ends with, and
+// pieceTakenOut is called once for every marked cell. A removal is seen only when it is done,
+// so the boards in between need not be painted.
+void removeMarked(Grid& pieces, const Marks& marks, BoardPainter& painter);
+
 // Two points a removed piece; the score before the move is kept for undo.
 void scoreRemoval(BoardModel& board, std::int16_t removed);
 

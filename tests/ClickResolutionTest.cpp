@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <random>
+
 using namespace mirel;
 using namespace mirel::testing;
 using Rows = std::vector<std::string>;
@@ -298,6 +300,95 @@ private slots:
         const auto cell = cellAt(board, x, y);
         QCOMPARE(cell.has_value(), row != 0);
         if (cell) QCOMPARE(*cell, (Cell{int16_t(row), int16_t(col)}));
+    }
+
+    // The one-pass removal a click uses must leave what the step-by-step removal leaves: the
+    // same board, the same pictures on every cell, the same cells painted (each once), and a
+    // bleep for every piece taken out.
+    void onePassRemovalMatchesTheStepByStepOne_data() {
+        QTest::addColumn<Rows>("before");
+        QTest::addColumn<Rows>("marked"); // 'x' marks a cell to take out
+
+        const auto groupAt = [](const Rows& board, int row, int col) {
+            Rows marked(10, std::string(15, '.'));
+            const Group group = findGroup(boardFromText(board), {int16_t(row), int16_t(col)});
+            for (int i = 0; i < group.size; ++i)
+                marked[group.cells[i].row - 1][group.cells[i].col - 1] = 'x';
+            return marked;
+        };
+        const Rows full(10, std::string(15, '4'));
+        QTest::newRow("whole board") << full << groupAt(full, 5, 5);
+        Rows allButOne = full;
+        allButOne[9][14] = '1';
+        QTest::newRow("all but the bottom-right piece") << allButOne << groupAt(allButOne, 1, 1);
+        Rows leftColumns = full;
+        for (auto& row : leftColumns)
+            row[14] = '2';
+        QTest::newRow("fourteen columns close") << leftColumns << groupAt(leftColumns, 1, 1);
+        Rows nothing(10, std::string(15, '.'));
+        QTest::newRow("no marks, an empty column in between")
+            << Rows{"...............", "...............", "...............", "...............",
+                    "...............", "...............", "...............", "...............",
+                    "1.3............", "1.4............"}
+            << nothing;
+        // Marks on empty cells, as a blast makes them.
+        Rows blast(10, std::string(15, '.'));
+        for (int r = 0; r < 3; ++r)
+            blast[r].replace(0, 3, "xxx");
+        QTest::newRow("blast over empty cells")
+            << Rows{"...............", "...............", "...............", "12.............",
+                    "34.............", "56.............", "12.............", "34.............",
+                    "561............", "123............"}
+            << blast;
+
+        // Boards of few kinds, with piles of every height, clicked anywhere.
+        std::mt19937 random(20240611);
+        for (int n = 0; n < 60; ++n) {
+            Rows board(10, std::string(15, '.'));
+            const int kinds = 2 + n % 3;
+            for (int c = 0; c < 15; ++c) {
+                const int height = int(random() % 14) - 3; // some columns empty, most full
+                for (int r = 9; r >= 0 && 9 - r < height; --r)
+                    board[r][c] = char('1' + random() % kinds);
+            }
+            const int row = 1 + int(random() % 10);
+            const int col = 1 + int(random() % 15);
+            if (board[row - 1][col - 1] == '.') board[row - 1][col - 1] = '1';
+            QTest::addRow("random board %d", n) << board << groupAt(board, row, col);
+        }
+    }
+    void onePassRemovalMatchesTheStepByStepOne() {
+        QFETCH(Rows, before);
+        QFETCH(Rows, marked);
+        Marks marks{};
+        for (int r = 0; r < 10; ++r)
+            for (int c = 0; c < 15; ++c)
+                marks[r + 1][c + 1] = marked[r][c] == 'x';
+
+        Grid stepwise = boardFromText(before);
+        RecordingPainter steps;
+        steps.canvas = stepwise;
+        Marks travelling = marks;
+        takeOutMarked(stepwise, travelling, steps);
+        closeEmptyColumns(stepwise, steps);
+
+        Grid onePass = boardFromText(before);
+        RecordingPainter once;
+        once.canvas = onePass;
+        removeMarked(onePass, marks, once);
+
+        QCOMPARE(textOf(onePass), textOf(stepwise));
+        QVERIFY(once.canvas == steps.canvas);
+        QCOMPARE(once.takenOut, steps.takenOut);
+        Marks paintedBySteps{};
+        for (const auto& paint : steps.paints)
+            paintedBySteps[paint.row][paint.col] = true;
+        Marks paintedOnce{};
+        for (const auto& paint : once.paints) {
+            QVERIFY2(!paintedOnce[paint.row][paint.col], "a cell is painted twice");
+            paintedOnce[paint.row][paint.col] = true;
+        }
+        QVERIFY(paintedOnce == paintedBySteps);
     }
 };
 
