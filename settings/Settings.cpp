@@ -1,0 +1,66 @@
+#include "settings/Settings.h"
+
+#include "settings/StoredValues.h"
+
+#include <string>
+
+namespace mirel {
+
+namespace {
+
+std::string nameKey(std::int16_t rank) {
+    return "HighScoreName" + std::to_string(rank);
+}
+
+std::string scoreKey(std::int16_t rank) {
+    return "HighScore" + std::to_string(rank);
+}
+
+bool readOnOff(SettingsStore& store, const std::string& key) {
+    return readSwitch(store.read(key, "0"), 0) != 0;
+}
+
+const char* onOff(bool on) {
+    return on ? "1" : "0";
+}
+
+} // namespace
+
+void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table) {
+    options.rowShifts = readOnOff(store, "RowShifts");
+    options.columnShifts = readOnOff(store, "ColumnShifts");
+    options.mines = readOnOff(store, "Mines");
+    options.sound = readOnOff(store, "Sound");
+    for (std::int16_t rank = 1; rank <= TableSize; ++rank) {
+        table.HighScoreNames[rank] = store.read(nameKey(rank), "");
+        table.HighScores[rank] = readScore(store.read(scoreKey(rank), "0"));
+    }
+    switch (readSwitch(store.read("Set", "1"), 1)) {
+    case 1:
+        options.set = PieceSet::Balls;
+        break;
+    case 2:
+        options.set = PieceSet::Boxes;
+        break;
+    default:
+        options.set = PieceSet::Faces;
+        break;
+    }
+}
+
+bool saveSettings(SettingsStore& store, const Options& options, const HighScoreTable& table) {
+    store.write("RowShifts", onOff(options.rowShifts));
+    store.write("ColumnShifts", onOff(options.columnShifts));
+    store.write("Mines", onOff(options.mines));
+    store.write("Sound", onOff(options.sound));
+    for (std::int16_t rank = 1; rank <= TableSize; ++rank) {
+        store.write(nameKey(rank), table.HighScoreNames[rank]);
+        store.write(scoreKey(rank), std::to_string(table.HighScores[rank]));
+    }
+    store.write("Set", options.set == PieceSet::Balls   ? "1"
+                       : options.set == PieceSet::Boxes ? "2"
+                                                        : "3");
+    return store.save();
+}
+
+} // namespace mirel
