@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cstring>
+
 namespace mirel {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
@@ -41,22 +43,47 @@ void PictureBox::autoSize() {
 }
 
 void PictureBox::paintPicture(const QPixmap& picture, int xTwips, int yTwips) {
+    const qreal ratio = devicePixelRatioF();
     if (canvas.isNull()) {
-        const qreal ratio = devicePixelRatioF();
-        canvas = QPixmap(size() * ratio);
+        canvas = QImage(size() * ratio, QImage::Format_RGB32);
         canvas.setDevicePixelRatio(ratio);
         canvas.fill(Qt::black);
     }
+    const QPoint at(toPixels(xTwips), toPixels(yTwips));
+    painted |= QRect(at, picture.deviceIndependentSize().toSize());
+
+    // The board is painted a whole group at a time: an opaque picture drawn at the canvas's
+    // own scale is a plain copy of its pixels, which is what drawing it would give.
+    const QImage source = picture.toImage();
+    if (source.format() == QImage::Format_RGB32 && source.devicePixelRatio() == ratio) {
+        const QRect target = QRect(at * ratio, source.size()) & canvas.rect();
+        const QPoint from = target.topLeft() - at * ratio;
+        const auto bytes = std::size_t(target.width()) * sizeof(QRgb);
+        for (int y = 0; y < target.height(); ++y)
+            std::memcpy(canvas.scanLine(target.top() + y) + target.left() * sizeof(QRgb),
+                        source.constScanLine(from.y() + y) + from.x() * sizeof(QRgb), bytes);
+        return;
+    }
     QPainter painter(&canvas);
-    painter.drawPixmap(toPixels(xTwips), toPixels(yTwips), picture);
+    painter.drawPixmap(at, picture);
+}
+
+void PictureBox::refresh() {
+    update(painted);
+    painted = {};
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    const int inset = border ? 1 : 0;
-    if (!shown.isNull()) painter.drawPixmap(inset, inset, shown);
-    if (!canvas.isNull()) painter.drawPixmap(0, 0, canvas);
+    // The canvas is opaque: where it lies nothing under it shows.
+    const bool covered = !canvas.isNull() &&
+                         QRect(QPoint(), canvas.deviceIndependentSize().toSize()).contains(rect());
+    if (!covered) {
+        painter.fillRect(rect(), Qt::black);
+        const int inset = border ? 1 : 0;
+        if (!shown.isNull()) painter.drawPixmap(inset, inset, shown);
+    }
+    if (!canvas.isNull()) painter.drawImage(0, 0, canvas);
     if (border) {
         painter.setPen(QColor(0x8a, 0x4b, 0xc8));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QWidget>
 
 namespace mirel {
@@ -31,7 +33,8 @@ public:
     void autoSize();
 
     void paintPicture(const QPixmap& picture, int xTwips, int yTwips);
-    void refresh() { update(); }
+    // Shows what has been painted since the last refresh.
+    void refresh();
 
 signals:
     void clicked();
@@ -51,7 +54,8 @@ private:
     bool border = false;
     bool pressed = false; // a press began here, so its release is a click
     QPixmap shown;
-    QPixmap canvas;
+    QImage canvas;
+    QRect painted; // on the canvas since the last refresh
 };
 
 } // namespace mirel

@@ -285,9 +285,7 @@ void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
 
     takeUndoCopy(board);
     BoardCanvas canvas(*this, true);
-    Marks marks = marksOf(group);
-    takeOutMarked(board.BoardPieces, marks, canvas);
-    closeEmptyColumns(board.BoardPieces, canvas);
+    removeMarked(board.BoardPieces, marksOf(group), canvas);
     scoreRemoval(board, group.size);
     ShowScore();
     startShiftClock(shifts, clock.now());
