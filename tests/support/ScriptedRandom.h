@@ -3,12 +3,14 @@
 #include "core/RandomSource.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <random>
 #include <vector>
 
 namespace mirel::testing {
 
 // Hands out the fractions a test scripts, in order, and counts the draws. Past the end of
-// the script it gives `fallback`.
+// the script it gives `fallback`, or, once seeded, uniform fractions that replay exactly.
 class ScriptedRandom final : public RandomSource {
 public:
     ScriptedRandom() = default;
@@ -16,7 +18,14 @@ public:
 
     float next() override {
         const std::size_t i = draws++;
-        return i < script.size() ? script[i] : fallback;
+        if (i < script.size()) return script[i];
+        // 24 random bits fill a float's mantissa exactly, so 1.0 never comes out.
+        if (seeded) return static_cast<float>(engine() >> 8) * 0x1p-24f;
+        return fallback;
+    }
+    void seed(std::uint32_t value) {
+        engine.seed(value);
+        seeded = true;
     }
     void append(float u) { script.push_back(u); }
     void append(const std::vector<float>& more) {
@@ -27,6 +36,10 @@ public:
     std::vector<float> script;
     std::size_t draws = 0;
     float fallback = 0.0f;
+
+private:
+    std::mt19937 engine;
+    bool seeded = false;
 };
 
 } // namespace mirel::testing
