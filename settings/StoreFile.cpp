@@ -1,5 +1,6 @@
 #include "settings/StoreFile.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace mirel {
@@ -60,31 +61,29 @@ std::string keyOf(std::string_view section, std::string_view name) {
 std::string unescaped(std::string_view raw) {
     std::string value;
     value.reserve(raw.size());
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] != '\\' || i + 1 == raw.size()) {
-            value += raw[i];
-            continue;
-        }
-        const char next = raw[i + 1];
-        if (next == '\\') {
-            value += '\\';
-        } else if (next == 'n') {
-            value += '\n';
-        } else if (next == 'r') {
-            value += '\r';
-        } else if (next == 't') {
-            value += '\t';
+    for (std::size_t i = 0; i < raw.size();) {
+        const std::size_t slash = std::min(raw.find('\\', i), raw.size());
+        value.append(raw.substr(i, slash - i));
+        i = slash;
+        if (i == raw.size()) break;
+        const char next = i + 1 < raw.size() ? raw[i + 1] : '\0';
+        if (next == '\\' || next == 'n' || next == 'r' || next == 't') {
+            value += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : '\\';
+            i += 2;
         } else if (next == 'x' && i + 3 < raw.size() && hexValue(raw[i + 2]) >= 0 &&
                    hexValue(raw[i + 3]) >= 0) {
             value += static_cast<char>(hexValue(raw[i + 2]) * 16 + hexValue(raw[i + 3]));
-            i += 2;
+            i += 4;
         } else {
             value += '\\';
-            continue;
+            i += 1;
         }
-        ++i;
     }
     return value;
+}
+
+bool needsEscape(unsigned char c) {
+    return c == '\\' || c < 0x20 || c == 0x7F;
 }
 
 void appendEscaped(std::string& out, std::string_view value) {
@@ -92,7 +91,14 @@ void appendEscaped(std::string& out, std::string_view value) {
     for (std::size_t i = 0; i < value.size(); ++i) {
         const auto c = static_cast<unsigned char>(value[i]);
         const bool edge = i == 0 || i + 1 == value.size();
-        if (c == '\\') {
+        if (!needsEscape(c) && !(c == ' ' && edge)) {
+            // Plain text goes across in one piece, up to the next byte that needs escaping.
+            std::size_t end = i + 1;
+            while (end + 1 < value.size() && !needsEscape(static_cast<unsigned char>(value[end])))
+                ++end;
+            out.append(value.substr(i, end - i));
+            i = end - 1;
+        } else if (c == '\\') {
             out += "\\\\";
         } else if (c == '\n') {
             out += "\\n";
@@ -100,12 +106,10 @@ void appendEscaped(std::string& out, std::string_view value) {
             out += "\\r";
         } else if (c == '\t') {
             out += "\\t";
-        } else if (c < 0x20 || c == 0x7F || (c == ' ' && edge)) {
+        } else {
             out += "\\x";
             out += Hex[c >> 4];
             out += Hex[c & 0xF];
-        } else {
-            out += static_cast<char>(c);
         }
     }
 }

@@ -84,8 +84,10 @@ QString troubleWith(const QString& path, bool writing) {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (file.isDir()) return QStringLiteral("it is a folder");
+    if (file.exists() && !file.isFile()) return QStringLiteral("it is not a plain file");
     if (file.exists() && file.size() > UserSettingsStore::MaxFileBytes)
-        return QStringLiteral("it is larger than %1 bytes").arg(UserSettingsStore::MaxFileBytes);
+        return QStringLiteral("it is larger than %1 KiB")
+            .arg(UserSettingsStore::MaxFileBytes / 1024);
     if (file.exists() && !file.isReadable()) return QStringLiteral("it cannot be read");
     if (!writing) return QStringLiteral("it could not be read");
     if (folder.exists() && !folder.isDir()) return QStringLiteral("its folder is a file");
@@ -98,21 +100,29 @@ QString key(const std::string& name) {
     return QString::fromStdString(name);
 }
 
+// A folder, or a named pipe or device that QSettings would block on opening or read without
+// end. A missing file is fine: it is a first run.
+bool somethingElseIsThere(const QString& path) {
+    const QFileInfo file(path);
+    return file.exists() && !file.isFile();
+}
+
 } // namespace
 
 UserSettingsStore::UserSettingsStore() : UserSettingsStore(defaultFilePath()) {}
 
 UserSettingsStore::UserSettingsStore(const QString& filePath) : path(filePath) {
-    QSettings settings(path, storeFormat());
-    if (settings.status() != QSettings::NoError) {
+    std::optional<QSettings> settings;
+    if (!somethingElseIsThere(path)) settings.emplace(path, storeFormat());
+    if (!settings || settings->status() != QSettings::NoError) {
         qWarning("Mirel: the settings in %s were not read (%s); playing with the defaults",
                  qUtf8Printable(QDir::toNativeSeparators(path)),
                  qUtf8Printable(troubleWith(path, false)));
         return;
     }
-    settings.beginGroup(Group);
-    for (const QString& name : settings.childKeys())
-        stored[name.toStdString()] = settings.value(name).toByteArray().toStdString();
+    settings->beginGroup(Group);
+    for (const QString& name : settings->childKeys())
+        stored[name.toStdString()] = settings->value(name).toByteArray().toStdString();
 }
 
 QString UserSettingsStore::defaultFilePath() {
@@ -135,29 +145,31 @@ bool UserSettingsStore::save() {
     if (writes.empty()) return true;
 
     // A fresh QSettings each time: its status keeps the first error it met, so one left from
-    // start-up would hide whether this save worked.
-    QSettings settings(path, storeFormat());
-    settings.beginGroup(Group);
-    std::map<std::string, std::optional<QVariant>> before;
-    for (const auto& [name, value] : writes) {
-        before[name] =
-            settings.contains(key(name)) ? std::optional(settings.value(key(name))) : std::nullopt;
-        settings.setValue(key(name), QByteArray::fromStdString(value));
-    }
-    settings.sync();
-    if (settings.status() == QSettings::NoError) {
-        for (auto& [name, value] : writes)
-            stored[name] = std::move(value);
-        return true;
-    }
-
-    // QSettings keeps unsaved changes in memory, shared by every QSettings on this file in
-    // the process; put back what was there so that no later reader takes them for stored.
-    for (const auto& [name, value] : before) {
-        if (value)
-            settings.setValue(key(name), *value);
-        else
-            settings.remove(key(name));
+    // start-up would hide whether this save worked. A file it cannot read now is not written.
+    std::optional<QSettings> settings;
+    if (!somethingElseIsThere(path)) settings.emplace(path, storeFormat());
+    if (settings && settings->status() == QSettings::NoError) {
+        settings->beginGroup(Group);
+        std::map<std::string, std::optional<QVariant>> before;
+        for (const auto& [name, value] : writes) {
+            before[name] = settings->contains(key(name)) ? std::optional(settings->value(key(name)))
+                                                         : std::nullopt;
+            settings->setValue(key(name), QByteArray::fromStdString(value));
+        }
+        settings->sync();
+        if (settings->status() == QSettings::NoError) {
+            for (auto& [name, value] : writes)
+                stored[name] = std::move(value);
+            return true;
+        }
+        // QSettings keeps unsaved changes in memory, shared by every QSettings on this file in
+        // the process; put back what was there so that no later reader takes them for stored.
+        for (const auto& [name, value] : before) {
+            if (value)
+                settings->setValue(key(name), *value);
+            else
+                settings->remove(key(name));
+        }
     }
     qWarning("Mirel: the settings were not saved to %s (%s); the stored ones are left as they "
              "were",

@@ -12,8 +12,8 @@ namespace mirel {
 // The player's store: the file QSettings("Mirel", "Mirel") would use
 // ($XDG_CONFIG_HOME/Mirel/Mirel.conf, ~/.config/... by default), values under the group
 // "Settings", kept through QSettings but in the game's own plain-text format (StoreFile.h):
-// Qt's own format decodes "@Variant(...)" values, and a hand-edited one of a couple of
-// megabytes is enough to crash it.
+// Qt's own format decodes "@Variant(...)" values, and a hand-edited one a few hundred
+// kilobytes long is enough to crash it.
 //
 // Everything stored is read when the store is made. A file that cannot be read in full -
 // unreadable, a folder, larger than MaxFileBytes - leaves the defaults in play and is never
@@ -22,9 +22,10 @@ namespace mirel {
 // stores), or changes nothing and says why on standard error.
 class UserSettingsStore final : public SettingsStore {
 public:
-    // The game writes well under a kilobyte; a larger file is not a store it wrote, and would
-    // cost start-up time and memory out of all proportion.
-    static constexpr qint64 MaxFileBytes = 1024 * 1024;
+    // The game writes well under a kilobyte. A larger file is not a store it wrote, and
+    // reading one costs start-up time out of all proportion (tens of milliseconds at this
+    // size, seconds at 50 MB).
+    static constexpr qint64 MaxFileBytes = 256 * 1024;
 
     UserSettingsStore();
     explicit UserSettingsStore(const QString& filePath);
