@@ -99,7 +99,11 @@ public:
         // object.
         closing = true;
         QCoreApplication::removePostedEvents(this);
-        stop();
+        if (sink) {
+            sink->stop();
+            handOver->lastClosed = Clock::now().time_since_epoch().count();
+            delete sink;
+        }
     }
 
     void playPending() {
@@ -136,7 +140,9 @@ private:
         format.setChannelCount(clip->channels);
         format.setChannelConfig(QAudioFormat::defaultChannelConfigForChannelCount(clip->channels));
         format.setSampleFormat(QAudioFormat::Float);
-        sink = new QAudioSink(device, format, this);
+        // No parent: Qt gives a sink's inner object the same parent, which would then be
+        // deleted twice.
+        sink = new QAudioSink(device, format);
         sink->start(new ClipDevice(clip, sink));
         if (sink->error() != QAudio::NoError || sink->state() == QAudio::StoppedState) {
             stop();
@@ -163,7 +169,6 @@ private:
         handOver->lastClosed = Clock::now().time_since_epoch().count();
         // Its destructor runs the thread's events, which may start the next sound: let the
         // event loop delete it, not this call.
-        old->setParent(nullptr);
         old->deleteLater();
     }
 
