@@ -2,6 +2,9 @@
 
 #include "ui/Twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,8 +12,79 @@
 
 namespace mirel {
 
+namespace {
+
+// Tells screen readers what a box is and what its picture says.
+class AccessiblePictureBox final : public QAccessibleWidget {
+public:
+    explicit AccessiblePictureBox(PictureBox* box) : QAccessibleWidget(box) {}
+
+    QAccessible::Role role() const override {
+        switch (box()->accessibleRole()) {
+        case PictureBox::Role::Label:
+            return QAccessible::StaticText;
+        case PictureBox::Role::Button:
+        case PictureBox::Role::Choice:
+            return QAccessible::Button;
+        case PictureBox::Role::Switch:
+            return QAccessible::CheckBox;
+        case PictureBox::Role::Picture:
+            break;
+        }
+        return QAccessible::Graphic;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (box()->accessibleRole() == PictureBox::Role::Switch) {
+            state.checkable = true;
+            state.checked = box()->isOn();
+        }
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return box()->stateText();
+        // A choice is read with the one it shows.
+        if (t == QAccessible::Description && box()->accessibleRole() == PictureBox::Role::Choice)
+            return box()->stateText();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (box()->takesClicks()) {
+            names.prepend(pressAction());
+            if (box()->accessibleRole() == PictureBox::Role::Switch) names.append(toggleAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (box()->takesClicks() && (action == pressAction() || action == toggleAction()))
+            emit box()->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
+    if (auto* box = qobject_cast<PictureBox*>(object)) return new AccessiblePictureBox(box);
+    return nullptr;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool readable = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    (void)readable;
 }
 
 void PictureBox::setTwipGeometry(int l, int t, int w, int h) {
@@ -26,8 +100,47 @@ void PictureBox::moveTwips(int l, int t) {
 }
 
 void PictureBox::setPicture(const QPixmap& picture) {
+    const State* before = shownState();
     shown = picture;
     update();
+    const State* after = shownState();
+    if (after != before && QAccessible::isActive()) {
+        if (role == Role::Switch &&
+            (before == nullptr || after == nullptr || before->on != after->on)) {
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(this, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+        QAccessibleValueChangeEvent event(this, stateText());
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void PictureBox::setAccessibility(Role r, const QString& name, std::vector<State> s) {
+    role = r;
+    states = std::move(s);
+    setAccessibleName(name);
+}
+
+const PictureBox::State* PictureBox::shownState() const {
+    for (const State& state : states)
+        if (shows(state.picture)) return &state;
+    return nullptr;
+}
+
+QString PictureBox::stateText() const {
+    const State* state = shownState();
+    return state ? state->text : QString();
+}
+
+bool PictureBox::isOn() const {
+    const State* state = shownState();
+    return state && state->on;
+}
+
+bool PictureBox::takesClicks() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::clicked));
 }
 
 void PictureBox::setBorder(bool on) {

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include <vector>
+
 namespace mirel {
 
 // A box that shows one picture, placed in twips. It can also keep pictures painted onto it
@@ -32,6 +34,23 @@ public:
     // Takes the size of the picture it shows, and of its border.
     void autoSize();
 
+    // What a screen reader is told, as the game draws no text: the box's role, its name, and
+    // for a box whose picture stands for a state (a switch, a digit) the state of the picture
+    // it shows, whoever shows it.
+    enum class Role { Picture, Label, Button, Switch, Choice };
+    struct State {
+        QPixmap picture;
+        QString text;
+        bool on = false; // a switch showing this picture is on
+    };
+    void setAccessibility(Role role, const QString& name, std::vector<State> states = {});
+    Role accessibleRole() const { return role; }
+    // The text of the state the shown picture stands for; empty when it stands for none.
+    QString stateText() const;
+    bool isOn() const;
+    // Whether anything listens to its clicks, so that it can be pressed.
+    bool takesClicks() const;
+
     void paintPicture(const QPixmap& picture, int xTwips, int yTwips);
     // Shows what has been painted since the last refresh.
     void refresh();
@@ -53,7 +72,11 @@ private:
     int height = 0;
     bool border = false;
     bool pressed = false; // a press began here, so its release is a click
+    const State* shownState() const;
+
     QPixmap shown;
+    Role role = Role::Picture;
+    std::vector<State> states;
     QImage canvas;
     QRect painted; // on the canvas since the last refresh
 };
