@@ -4,6 +4,7 @@
 #include "board/ClickResolution.h"
 #include "sound/SilentSoundPlayer.h"
 #include "support/ManualClock.h"
+#include "support/MemorySettingsStore.h"
 #include "support/ScriptedRandom.h"
 #include "ui/Twips.h"
 #include "ui/frmMain.h"
@@ -103,7 +104,8 @@ int main(int argc, char* argv[]) {
     testing::ManualClock clock;
     testing::ScriptedRandom random;
     SilentSoundPlayer sound;
-    frmMain window(clock, random, sound);
+    testing::MemorySettingsStore store;
+    frmMain window(clock, random, sound, store);
     for (int r = 1; r <= TableSize; ++r)
         window.table.HighScores[r] = 1000; // no game here reaches the table
     window.show();

@@ -1,5 +1,9 @@
 #include "scores/HighScoreTable.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace mirel {
 
 std::int16_t rankNewScore(HighScoreTable& table, std::int32_t score) {
@@ -16,6 +20,18 @@ std::int16_t rankNewScore(HighScoreTable& table, std::int32_t score) {
         break;
     }
     return table.NewHighScoreRank;
+}
+
+void putInOrder(HighScoreTable& table) {
+    std::vector<std::pair<std::int32_t, std::string>> rows;
+    for (std::int16_t r = 1; r <= TableSize; ++r)
+        rows.emplace_back(table.HighScores[r], std::move(table.HighScoreNames[r]));
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (std::int16_t r = 1; r <= TableSize; ++r) {
+        table.HighScores[r] = rows[r - 1].first;
+        table.HighScoreNames[r] = std::move(rows[r - 1].second);
+    }
 }
 
 void ClearHighScores(HighScoreTable& table) {

@@ -23,6 +23,11 @@ struct HighScoreTable {
 // it is. Returns (and stores in NewHighScoreRank) the new row's rank, or 0.
 std::int16_t rankNewScore(HighScoreTable& table, std::int32_t score);
 
+// Puts the rows in order of their scores, best first, rows with equal scores keeping their
+// order. A table the game kept is in order already; one edited by hand may not be, and a new
+// score must never rank above a better one.
+void putInOrder(HighScoreTable& table);
+
 // Ten empty names with the score 0.
 void ClearHighScores(HighScoreTable& table);
 

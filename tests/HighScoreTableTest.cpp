@@ -84,6 +84,25 @@ private slots:
         }
         QCOMPARE(table.NewHighScoreRank, int16_t(3));
     }
+
+    // A hand-edited table out of order is put in order, equal scores keeping their order, so
+    // that a new score then ranks where it belongs.
+    void aTableOutOfOrderIsPutInOrder() {
+        HighScoreTable table = tableOf({10, 500, 300, 300, 0, 700, 0, 0, 0, 0});
+        table.HighScoreNames[3] = "FIRST";
+        table.HighScoreNames[4] = "SECOND";
+        putInOrder(table);
+        const Scores expected = {700, 500, 300, 300, 10, 0, 0, 0, 0, 0};
+        for (int r = 1; r <= TableSize; ++r)
+            QCOMPARE(table.HighScores[r], expected[r - 1]);
+        QCOMPARE(table.HighScoreNames[1], std::string("P6"));
+        QCOMPARE(table.HighScoreNames[3], std::string("FIRST"));
+        QCOMPARE(table.HighScoreNames[4], std::string("SECOND"));
+        QCOMPARE(table.HighScoreNames[5], std::string("P1"));
+        QCOMPARE(rankNewScore(table, 400), int16_t(3));
+        for (int r = 2; r <= TableSize; ++r)
+            QVERIFY(table.HighScores[r - 1] >= table.HighScores[r]);
+    }
 };
 
 QTEST_APPLESS_MAIN(HighScoreTableTest)

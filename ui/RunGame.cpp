@@ -2,6 +2,7 @@
 
 #include "core/RealRandom.h"
 #include "core/SteadyTickClock.h"
+#include "settings/UserSettingsStore.h"
 #include "sound/QtSoundPlayer.h"
 #include "ui/frmMain.h"
 
@@ -11,7 +12,8 @@ int runGame(QApplication& app, const std::function<void(QWidget&)>& beforeShow) 
     SteadyTickClock clock;
     RealRandom random;
     QtSoundPlayer sound;
-    frmMain window(clock, random, sound);
+    UserSettingsStore store;
+    frmMain window(clock, random, sound, store);
     if (beforeShow) beforeShow(window);
     window.show();
     return app.exec();

@@ -8,6 +8,7 @@
 #include "hazards/Shifts.h"
 #include "hazards/Undo.h"
 #include "scores/ScoreDigits.h"
+#include "settings/Settings.h"
 #include "ui/Twips.h"
 #include "ui/frmHighScore.h"
 
@@ -39,8 +40,9 @@ private:
 
 } // namespace
 
-frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, QWidget* parent)
-    : QWidget(parent), clock(clock), random(random), sound(sound) {
+frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, SettingsStore& store,
+                 QWidget* parent)
+    : QWidget(parent), clock(clock), random(random), sound(sound), store(store) {
     setWindowTitle(QStringLiteral("Mirel"));
     setFixedSize(toPixels(ClientWidth), toPixels(ClientHeight));
 
@@ -153,12 +155,19 @@ void frmMain::Form_Load() {
     pctBoard->setTwipGeometry(10, 10, imgScore[5]->Left(), ClientHeight - 10);
 }
 
+// The stored choices replace the built-in ones on all five switches, and the table of the
+// ten best is filled, in order of its scores whatever order an edited store gave them.
 void frmMain::LoadSettings() {
-    // The stored options and high scores are not kept yet: the built-in states stand.
+    Options options;
+    loadSettings(store, options, table);
+    putInOrder(table);
+    showOptions(options);
 }
 
 void frmMain::SaveSettings() {
-    // Nothing is stored yet; closing still comes through here first.
+    // A store that cannot be saved says why on standard error and keeps what it held; the
+    // game still closes.
+    saveSettings(store, shownOptions(), table);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

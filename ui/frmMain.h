@@ -7,6 +7,7 @@
 #include "hazards/ShiftSchedule.h"
 #include "scores/HighScoreTable.h"
 #include "settings/Options.h"
+#include "settings/SettingsStore.h"
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
 
@@ -28,7 +29,8 @@ public:
     static constexpr int ClientWidth = 10140;
     static constexpr int ClientHeight = 5625;
 
-    frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, QWidget* parent = nullptr);
+    frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, SettingsStore& store,
+            QWidget* parent = nullptr);
 
     // Handlers of the controls.
     void pctNew_Click();
@@ -129,6 +131,7 @@ private:
     RandomSource& random;
     bool shiftWaiting = false; // a due shift waits for a click to be resolved
     SoundPlayer& sound;
+    SettingsStore& store;
 };
 
 } // namespace mirel

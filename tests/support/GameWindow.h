@@ -2,6 +2,7 @@
 
 #include "support/BoardText.h"
 #include "support/ManualClock.h"
+#include "support/MemorySettingsStore.h"
 #include "support/Pixels.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
@@ -18,21 +19,28 @@ namespace mirel::testing {
 
 using Rows = std::vector<std::string>;
 
-// The main window with all three seams under the test's control.
+// The main window with every seam under the test's control.
 struct Game {
     ScriptedRandom random;
     ManualClock clock;
     RecordingSoundPlayer sound;
-    frmMain window{clock, random, sound};
+    MemorySettingsStore store;
+    frmMain window;
 
-    // The table starts full of scores no test game reaches, so that a game ending by the
-    // way opens no window; the tests of the table empty it first.
-    explicit Game(bool tableFull = true) {
-        if (tableFull)
-            for (int r = 1; r <= TableSize; ++r)
-                window.table.HighScores[r] = 1000;
+    // The sound starts on, and the table full of scores no test game reaches, so that a game
+    // ending by the way opens no window; the tests of the table start it empty.
+    explicit Game(bool tableFull = true)
+        : store(storeWith(tableFull)), window(clock, random, sound, store) {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    static MemorySettingsStore storeWith(bool tableFull) {
+        MemorySettingsStore store;
+        store.values["Sound"] = "1";
+        if (tableFull)
+            for (int r = 1; r <= TableSize; ++r)
+                store.values["HighScore" + std::to_string(r)] = "1000";
+        return store;
     }
 
     // Scripts the draws of the next deal (and the two shift delays after it).
