@@ -3,7 +3,9 @@
 // often. After every event the game must still be sound. A failure names the seed and the
 // event; MIREL_MONKEY_SEED replays one seed, MIREL_MONKEY_EVENTS sets the length of a run.
 #include "scores/ScoreDigits.h"
+#include "settings/Settings.h"
 #include "support/ManualClock.h"
+#include "support/MemorySettingsStore.h"
 #include "support/Pixels.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
@@ -15,6 +17,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 #include <random>
 
 using namespace mirel;
@@ -46,6 +49,30 @@ int minesOn(const Grid& mines) {
         for (const auto flag : row)
             count += flag != 0 ? 1 : 0;
     return count;
+}
+
+// The pieces of the start's kind joined to it side by side or one above the other.
+int groupSize(const Grid& pieces, int row, int col) {
+    const int kind = pieces[row][col];
+    Marks seen{};
+    std::vector<std::pair<int, int>> open{{row, col}};
+    seen[row][col] = true;
+    int size = 0;
+    while (!open.empty()) {
+        const auto [r, c] = open.back();
+        open.pop_back();
+        ++size;
+        constexpr std::pair<int, int> steps[] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+        for (const auto& [dr, dc] : steps) {
+            const int nr = r + dr;
+            const int nc = c + dc;
+            if (nr < 1 || nr > RowCount || nc < 1 || nc > ColumnCount) continue;
+            if (seen[nr][nc] || pieces[nr][nc] != kind) continue;
+            seen[nr][nc] = true;
+            open.push_back({nr, nc});
+        }
+    }
+    return size;
 }
 
 // Two equal pieces side by side or one above the other, found without the game's own test.
@@ -184,6 +211,15 @@ class Monkey : public QObject {
 public:
     Monkey(std::uint32_t seed, long budget) : seed(seed), budget(budget), pick(seed ^ 0x5eedu) {
         random.seed(seed);
+        // A table half full of scores a game may or may not beat.
+        const char* names[] = {"ADA", "BRUNO", "CLEO", "D4N", "EVE", "FRANZ1", "GUS", "H"};
+        const int scores[] = {400, 300, 240, 200, 160, 120, 80, 40};
+        for (int r = 1; r <= 8; ++r) {
+            store.values["HighScoreName" + std::to_string(r)] = names[r - 1];
+            store.values["HighScore" + std::to_string(r)] = std::to_string(scores[r - 1]);
+            left.HighScoreNames[r] = names[r - 1];
+            left.HighScores[r] = scores[r - 1];
+        }
     }
 
     QString failure;
@@ -195,11 +231,16 @@ public:
         while (failure.isEmpty() && stats.presses + stats.keys < budget) {
             mainEvent();
             QCoreApplication::processEvents();
-            if (failure.isEmpty() && !window->isVisible())
+            if (failure.isEmpty() && !window->isVisible()) {
+                stopped();
                 start(); // the player left and comes back
+            }
         }
         qApp->removeEventFilter(this);
-        if (window) window->close();
+        if (window && failure.isEmpty()) {
+            window->close();
+            stopped();
+        }
     }
 
 protected:
@@ -244,13 +285,19 @@ private:
 
     void start() {
         window.reset();
-        window = std::make_unique<frmMain>(clock, random, sound);
-        // Stored options as a player may have left them: both shifts on together, which the
-        // switches alone never give.
-        Options all;
-        all.rowShifts = all.columnShifts = all.mines = all.sound = true;
-        all.set = PieceSet(1 + int(uniform() * 3));
-        window->showOptions(all);
+        // Options stored as a player may have left them: both shifts on together, which the
+        // switches alone never give. The table is the one the last run saved.
+        for (const char* on : {"RowShifts", "ColumnShifts", "Mines", "Sound"})
+            store.values[on] = std::string(1, '1');
+        store.values["Set"] = std::to_string(1 + int(uniform() * 3));
+        window = std::make_unique<frmMain>(clock, random, sound, store);
+        for (int r = 1; r <= TableSize; ++r)
+            expect(window->table.HighScoreNames[r] == left.HighScoreNames[r] &&
+                       window->table.HighScores[r] == left.HighScores[r],
+                   "the table comes back as the last run left it");
+        const Options shown = window->shownOptions();
+        expect(shown.rowShifts && shown.columnShifts && shown.mines && shown.sound,
+               "the stored options come back on the switches");
         window->show();
         if (!expect(QTest::qWaitForWindowExposed(window.get()), "the main window shows")) return;
         // The tick is the monkey's to give, at random times: the real timer must not race it.
@@ -259,6 +306,19 @@ private:
         expected = {};
         ++stats.starts;
         pressAt(centreOf(window->pctNew), Qt::LeftButton, false); // a player starts with New
+    }
+
+    // The window has closed, by Exit or at the end: what it saved is what the next run reads.
+    void stopped() {
+        left = window->table;
+        HighScoreTable stored;
+        Options options;
+        MemorySettingsStore copy;
+        copy.values = store.values;
+        loadSettings(copy, options, stored);
+        expect(stored.HighScoreNames == left.HighScoreNames && stored.HighScores == left.HighScores,
+               "closing the window saves the table");
+        expect(options == window->shownOptions(), "closing the window saves the options");
     }
 
     // --- events on the main window ---
@@ -352,7 +412,7 @@ private:
         if (target == window->pctNew && left)
             afterNew(before);
         else if (target == window->pctBoard && left)
-            afterBoardPress(before);
+            afterBoardPress(before, local);
         else if (target == window->pctUndo && left)
             afterUndo(before);
         else
@@ -466,38 +526,56 @@ private:
         expected.mines = mines;
     }
 
-    void afterBoardPress(const Before& before) {
+    // The cell under a press on the board: each piece's 32 x 32 pixels, none in the gaps.
+    std::optional<Cell> cellUnder(QPoint onBoard) const {
         const BoardModel& board = window->board;
-        if (!before.active) return unchangedBy(before, "a press on a board out of play");
+        for (std::int16_t r = 1; r <= RowCount; ++r)
+            for (std::int16_t c = 1; c <= ColumnCount; ++c)
+                if (QRect(toPixels(board.CellX[r][c]), toPixels(board.CellY[r][c]), 32, 32)
+                        .contains(onBoard))
+                    return Cell{r, c};
+        return std::nullopt;
+    }
+
+    void afterBoardPress(const Before& before, QPoint onBoard) {
+        const BoardModel& board = window->board;
+        const auto cell = cellUnder(onBoard);
+        if (!before.active || !cell || before.pieces[cell->row][cell->col] == 0)
+            return unchangedBy(before, "a press on no piece of a game in play");
+        const auto [row, col] = *cell;
+        const int kind = before.pieces[row][col];
         const Counts was = kindsOn(before.pieces);
         const Counts is = kindsOn(board.BoardPieces);
         const int gone = piecesIn(was) - piecesIn(is);
         bool noneCameBack = true;
-        int kindsTaken = 0;
-        for (int k = 1; k <= MaxKinds; ++k) {
+        for (int k = 1; k <= MaxKinds; ++k)
             noneCameBack = noneCameBack && is[k] <= was[k];
-            kindsTaken += is[k] < was[k] ? 1 : 0;
-        }
         expect(noneCameBack, "a press brings no piece back");
 
-        if (clock.sleeps.size() > before.sleeps) { // only a blast pauses
+        if (before.mines[row][col] != 0) {
             ++stats.explosions;
+            int block = 0;
+            for (int r = std::max(row - 1, 1); r <= std::min(row + 1, int(RowCount)); ++r)
+                for (int c = std::max(col - 1, 1); c <= std::min(col + 1, int(ColumnCount)); ++c)
+                    block += before.pieces[r][c] != 0 ? 1 : 0;
+            expect(gone == block, "a blast destroys the pieces of the 3 x 3 block around it");
             expect(std::vector<std::int64_t>(clock.sleeps.begin() + before.sleeps,
                                              clock.sleeps.end()) ==
                        std::vector<std::int64_t>{1000, 1000},
                    "a blast pauses twice for a second");
-            expect(gone <= 9, "a blast destroys at most a 3 x 3 block");
             expect(board.Score == before.score, "a blast scores nothing");
             if (before.options.sound)
                 expect(soundsOf(sound, before.sounds, "/Explode.wav") == 2, "a blast sounds twice");
             expect(board.GameActive == aMoveIsLeft(board.BoardPieces),
                    "the game goes on after a blast exactly when a move is left");
-        } else if (gone == 0) {
-            unchangedBy(before, "a press that removes nothing");
+        } else if (const int group = groupSize(before.pieces, row, col); group < 2) {
+            unchangedBy(before, "a press on a lone piece");
         } else {
             ++stats.removals;
             stats.piecesRemoved += gone;
-            expect(gone >= 2 && kindsTaken == 1, "a removal takes a group of one kind");
+            expect(gone == group && is[kind] == was[kind] - group,
+                   "a removal takes exactly the group pressed");
+            expect(clock.sleeps.size() == before.sleeps, "a removal does not pause");
             expect(board.Score == before.score + 2 * gone, "a removal scores 2 points a piece");
             if (before.options.sound)
                 expect(soundsOf(sound, before.sounds, "/Bleep.wav") == gone,
@@ -643,7 +721,9 @@ private:
             }
             ++event;
             const int typing = window->table.NewHighScoreRank;
-            const double u = uniform();
+            // A player with a name to type mostly types.
+            const double u = uniform() * (dialog.entry.EntryActive ? 0.7 : 1.0) +
+                             (dialog.entry.EntryActive ? 0.0 : 0.3);
             if (u < 0.6) {
                 ++stats.keys;
                 const Key key = randomKey();
@@ -685,11 +765,11 @@ private:
         }
     }
 
+    // Reset is aimed at seldom, so that the table has time to fill.
     PictureBox* randomChildOf(frmHighScore& dialog) {
-        std::vector<PictureBox*> shown;
-        for (PictureBox* box : {dialog.pctHighScore, dialog.pctOk, dialog.pctReset})
-            if (box->isVisible()) shown.push_back(box);
-        return shown[std::size_t(uniform() * double(shown.size()))];
+        const double u = uniform();
+        if (u < 0.1 && dialog.pctReset->isVisible()) return dialog.pctReset;
+        return u < 0.55 ? dialog.pctOk : dialog.pctHighScore;
     }
 
     // --- chance ---
@@ -801,6 +881,8 @@ private:
     ScriptedRandom random;
     ManualClock clock;
     RecordingSoundPlayer sound;
+    MemorySettingsStore store;
+    HighScoreTable left; // as the last run of the window left it
     std::unique_ptr<frmMain> window;
     qsizetype children = 0;
     Expected expected;
@@ -840,7 +922,7 @@ private slots:
         QFETCH(std::uint32_t, seed);
         const long budget = qEnvironmentVariableIntValue("MIREL_MONKEY_EVENTS") > 0
                                 ? qEnvironmentVariableIntValue("MIREL_MONKEY_EVENTS")
-                                : 5000;
+                                : 12500;
         unexpectedWarnings.clear();
         Monkey monkey(seed, budget);
         monkey.run();
