@@ -104,7 +104,7 @@ void PictureBox::setPicture(const QPixmap& picture) {
     shown = picture;
     update();
     const State* after = shownState();
-    if (after != before && QAccessible::isActive()) {
+    if (after != before) {
         if (role == Role::Switch &&
             (before == nullptr || after == nullptr || before->on != after->on)) {
             QAccessible::State changed;

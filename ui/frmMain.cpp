@@ -87,6 +87,48 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
                             pctAboutText, pctVersion[0], pctVersion[1], pctVersion[2]})
         box->hide();
 
+    // The game draws no text: screen readers are told what each picture says, and a switch
+    // or a digit reads as the state its picture shows.
+    using Role = PictureBox::Role;
+    std::vector<PictureBox::State> digits;
+    for (int d = 0; d <= 9; ++d)
+        digits.push_back({pictures.imgDigit[d], QString::number(d)});
+    digits.push_back({pictures.imgDigit[10], tr("point")});
+    const std::vector<PictureBox::State> yesNo = {{pictures.pctYes, tr("Yes"), true},
+                                                  {pictures.pctNo, tr("No")}};
+    pctBoard->setAccessibility(Role::Picture, tr("Board"));
+    for (PictureBox* place : imgScore)
+        place->setAccessibility(Role::Label, tr("Score"), digits);
+    pctNew->setAccessibility(Role::Button, tr("New game"));
+    pctHighScores->setAccessibility(Role::Button, tr("High scores"));
+    pctSound->setAccessibility(
+        Role::Switch, tr("Sound"),
+        {{pictures.pctSoundOn, tr("On"), true}, {pictures.pctSoundOff, tr("Off")}});
+    pctSet->setAccessibility(Role::Choice, tr("Piece set"),
+                             {{pictures.pctSet1, tr("Set 1, balls")},
+                              {pictures.pctSet2, tr("Set 2, squares")},
+                              {pictures.pctSet3, tr("Set 3, faces")}});
+    pctEvents->setAccessibility(Role::Button, tr("Events"));
+    pctUndo->setAccessibility(Role::Button, tr("Undo"));
+    pctHelp->setAccessibility(Role::Button, tr("Help"));
+    pctAbout->setAccessibility(Role::Button, tr("About"));
+    pctExit->setAccessibility(Role::Button, tr("Exit"));
+    pctTolm->setAccessibility(Role::Picture, tr("Mirel"));
+    pctGameOver->setAccessibility(Role::Label, tr("Game over!"));
+    pctRowShiftsSelection->setAccessibility(Role::Switch, tr("Row shifts"), yesNo);
+    pctRowShifts->setAccessibility(Role::Label, tr("Row shifts"));
+    pctColumnShiftsSelection->setAccessibility(Role::Switch, tr("Column shifts"), yesNo);
+    pctColumnShifts->setAccessibility(Role::Label, tr("Column shifts"));
+    pctMinesSelection->setAccessibility(Role::Switch, tr("Mines"), yesNo);
+    pctMines->setAccessibility(Role::Label, tr("Mines"));
+    pctOk->setAccessibility(Role::Button, tr("Ok"));
+    pctHelpText->setAccessibility(Role::Label,
+                                  tr("Click on identical adjacent pieces to score points. Use "
+                                     "Events to make things even wilder! Ok"));
+    pctAboutText->setAccessibility(Role::Label, tr("Mirel. Made by the Mirel team. Version"));
+    for (PictureBox* version : pctVersion)
+        version->setAccessibility(Role::Label, tr("Version"), digits);
+
     connect(pctNew, &PictureBox::clicked, this, &frmMain::pctNew_Click);
     connect(pctExit, &PictureBox::clicked, this, &frmMain::pctExit_Click);
     connect(pctHighScores, &PictureBox::clicked, this, &frmMain::pctHighScores_Click);
