@@ -12,7 +12,8 @@
 
 // Reports, once the window has painted for the first time, how long that took from the moment
 // the launching script recorded in MIREL_BENCH_T0_NS (nanoseconds of the real-time clock, taken
-// just before the program was started), and the peak resident memory so far; then quits.
+// just before the program was started), the CPU time the process has used so far, every
+// thread of it, and its peak resident memory; then quits.
 class FirstPaintProbe final : public QObject {
 public:
     explicit FirstPaintProbe(QWidget* window) : QObject(window) {
@@ -32,7 +33,10 @@ protected:
                 const double ms = t0 ? double(now - std::atoll(t0)) / 1e6 : -1.0;
                 rusage usage{};
                 getrusage(RUSAGE_SELF, &usage);
-                std::printf("startup_ms=%.2f peak_kb=%ld\n", ms, usage.ru_maxrss);
+                const double cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                                     double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+                std::printf("startup_ms=%.2f peak_kb=%ld cpu_ms=%.1f\n", ms, usage.ru_maxrss,
+                            cpuMs);
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });

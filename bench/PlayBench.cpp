@@ -1,170 +1,135 @@
-// How long the game's hot paths take: the removal of the largest possible group, the test for
-// a remaining move on a board without one, and a press on the board through to the repainted
-// board in the window. Prints one line per measurement (microseconds per call).
-#include "board/ClickResolution.h"
+// The window's hot paths, with painting, on the platform it is started on (a real X server,
+// or Qt's offscreen one): one full repaint of the board, ResolveClick on the boards that
+// repaint every cell, a deal, an explosion and each shift with their pauses and sounds left
+// out, and a press through to the repainted board.
+#include "BenchBoards.h"
+#include "BenchReport.h"
+#include "BenchWindow.h"
+#include "hazards/Mines.h"
 #include "sound/SilentSoundPlayer.h"
 #include "support/ManualClock.h"
-#include "support/MemorySettingsStore.h"
-#include "support/ScriptedRandom.h"
-#include "ui/Twips.h"
-#include "ui/frmMain.h"
 
 #include <QApplication>
-#include <QMouseEvent>
-
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <vector>
 
 using namespace mirel;
-using Clock = std::chrono::steady_clock;
+using namespace mirel::bench;
 
 namespace {
 
-struct NoPainting final : BoardPainter {
-    void paintCell(std::int16_t, std::int16_t, std::int16_t kind) override { sum += kind; }
-    long sum = 0;
-};
+constexpr int Runs = 300;
 
-double microseconds(Clock::duration d) {
-    return std::chrono::duration<double, std::micro>(d).count();
-}
-
-void report(const char* what, std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    const double median = samples[samples.size() / 2];
-    const double p95 = samples[samples.size() * 95 / 100];
-    std::printf("%-48s median %9.2f us   p95 %9.2f us   (%zu runs)\n", what, median, p95,
-                samples.size());
-}
-
-Grid wholeBoardOf(std::int16_t kind) {
-    Grid grid{};
-    for (int r = 1; r <= RowCount; ++r)
-        for (int c = 1; c <= ColumnCount; ++c)
-            grid[r][c] = kind;
-    return grid;
-}
-
-Grid checkerboard() {
-    Grid grid{};
-    for (int r = 1; r <= RowCount; ++r)
-        for (int c = 1; c <= ColumnCount; ++c)
-            grid[r][c] = std::int16_t(1 + (r + c) % 2);
-    return grid;
-}
-
-// Scripts a deal of `grid` and clicks New.
-void deal(frmMain& window, testing::ScriptedRandom& random, const Grid& grid) {
-    random.script.clear();
-    random.draws = 0;
-    for (int r = 1; r <= RowCount; ++r)
-        for (int c = 1; c <= ColumnCount; ++c)
-            random.append((float(grid[r][c] - 1) + 0.5f) / 6.0f);
-    random.append({0.5f, 0.5f});
-    window.pctNew_Click();
+// Times `act` once per run, each run on a fresh deal of `grid`.
+void timeOnFreshDeals(BenchWindow& bench, const std::string& key, const std::string& what,
+                      const Grid& grid, const std::function<void()>& prepare,
+                      const std::function<void()>& act) {
+    std::vector<double> samples;
+    for (int run = 0; run < Runs; ++run) {
+        bench.deal(grid);
+        if (prepare) prepare();
+        const auto start = Clock::now();
+        act();
+        samples.push_back(microseconds(Clock::now() - start));
+        bench.settle();
+    }
+    report(key, what, std::move(samples));
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    long sink = 0;
-
-    { // The rules alone: one group of all 150 pieces.
-        std::vector<double> samples;
-        const Grid full = wholeBoardOf(1);
-        for (int run = 0; run < 2000; ++run) {
-            Grid pieces = full;
-            NoPainting painter;
-            const auto start = Clock::now();
-            const Group group = findGroup(pieces, {1, 1});
-            Marks marks = marksOf(group);
-            takeOutMarked(pieces, marks, painter);
-            closeEmptyColumns(pieces, painter);
-            const bool more = MovesLeft(pieces);
-            samples.push_back(microseconds(Clock::now() - start));
-            sink += painter.sum + group.size + (more ? 1 : 0);
-        }
-        report("rules: remove a group of 150 (no painting)", samples);
-    }
-    { // MovesLeft scanning a board with no move to the end.
-        std::vector<double> samples;
-        const Grid board = checkerboard();
-        for (int run = 0; run < 2000; ++run) {
-            const auto start = Clock::now();
-            for (int i = 0; i < 100; ++i)
-                sink += MovesLeft(board) ? 1 : 0;
-            samples.push_back(microseconds(Clock::now() - start) / 100);
-        }
-        report("MovesLeft on a full board with no move", samples);
-    }
-
-    testing::ManualClock clock;
-    testing::ScriptedRandom random;
+    const std::string platform = QGuiApplication::platformName().toStdString();
+    testing::ManualClock clock; // the pauses pass at once
     SilentSoundPlayer sound;
-    testing::MemorySettingsStore store;
-    frmMain window(clock, random, sound, store);
-    for (int r = 1; r <= TableSize; ++r)
-        window.table.HighScores[r] = 1000; // no game here reaches the table
-    window.show();
-    while (!window.isVisible())
-        app.processEvents();
+    BenchWindow bench(clock, sound);
+    frmMain& w = bench.window;
 
-    { // The window's ResolveClick: painting, bleeps and the end of the game included.
+    // Offscreen only the presses are wanted: the rest is the same work on another surface.
+    const bool pressesOnly = qEnvironmentVariableIsSet("MIREL_BENCH_PRESSES_ONLY");
+
+    if (!pressesOnly) {
+        bench.deal(allButAPair());
         std::vector<double> samples;
-        for (int run = 0; run < 300; ++run) {
-            deal(window, random, wholeBoardOf(3));
+        for (int run = 0; run < Runs; ++run) {
             const auto start = Clock::now();
-            window.ResolveClick(5, 5);
+            for (std::int16_t r = 1; r <= RowCount; ++r)
+                for (std::int16_t c = 1; c <= ColumnCount; ++c)
+                    w.pctBoard->paintPicture(w.pctPiece[w.board.BoardPieces[r][c]],
+                                             w.board.CellX[r][c], w.board.CellY[r][c]);
+            w.pctBoard->refresh();
             samples.push_back(microseconds(Clock::now() - start));
+            bench.settle();
         }
-        report("ResolveClick: a group of 150, with painting", samples);
+        report("full-repaint", "one full repaint of the board: all 150 cells painted once",
+               std::move(samples));
+
+        timeOnFreshDeals(bench, "resolve-paint-148",
+                         "ResolveClick with painting, a group of 148: every cell changes, the game "
+                         "goes on",
+                         allButAPair(), nullptr, [&] { w.ResolveClick(10, 1); });
+        timeOnFreshDeals(bench, "resolve-paint-150",
+                         "ResolveClick with painting, a group of 150: the game ends (Game Over "
+                         "shown)",
+                         wholeBoardOf(1), nullptr, [&] { w.ResolveClick(5, 5); });
+
+        samples.clear();
+        for (int run = 0; run < Runs; ++run) {
+            bench.deal(checkerboard());
+            bench.random.script.clear();
+            bench.random.draws = 0;
+            for (int i = 0; i < CellCount; ++i)
+                bench.random.append(float(i % 6) / 6.0f + 0.01f);
+            bench.random.append({0.5f, 0.5f});
+            const auto start = Clock::now();
+            w.pctNew_Click();
+            samples.push_back(microseconds(Clock::now() - start));
+            bench.settle();
+        }
+        report("deal-window", "a deal in the window: New clicked, 150 cells dealt and painted",
+               std::move(samples));
+
+        timeOnFreshDeals(
+            bench, "explosion-window",
+            "an explosion in the window, its pauses and sounds left out: mine and fire shown, the "
+            "block destroyed, the board repainted",
+            allButAPair(), [&] { w.board.BoardMines[5][8] = FlagTrue; },
+            [&] { w.ResolveClick(5, 8); });
+
+        Grid mixed{};
+        for (int r = 1; r <= RowCount; ++r)
+            for (int c = 1; c <= ColumnCount; ++c)
+                mixed[r][c] = std::int16_t(1 + (r * 7 + c * 3) % 5);
+        const auto shiftDue = [&] { w.shifts.LastEventTick = clock.now(); };
+        timeOnFreshDeals(bench, "row-shift-window",
+                         "a row shift in the window, its sounds left out: every pile turned, the "
+                         "board repainted",
+                         mixed, shiftDue, [&] { w.RunShiftEvent(RowShift); });
+        timeOnFreshDeals(
+            bench, "column-shift-window",
+            "a column shift in the window, its sounds left out: 15 columns turned, the "
+            "board repainted",
+            mixed, shiftDue, [&] { w.RunShiftEvent(ColumnShift); });
     }
 
-    // A real press on the board, through the event system to the repainted board.
-    bool painted = false;
-    struct PaintSpy final : QObject {
-        bool* painted;
-        explicit PaintSpy(bool* p) : painted(p) {}
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint) *painted = true;
-            return false;
+    const auto presses = [&](const std::string& key, const std::string& what, const Grid& grid,
+                             Cell cell) {
+        std::vector<double> taken;
+        for (int run = 0; run < Runs; ++run) {
+            bench.deal(grid);
+            taken.push_back(bench.pressAndRepaint(cell));
         }
-    } spy(&painted);
-    window.pctBoard->installEventFilter(&spy);
-
-    const auto pressAndRepaint = [&](const char* what, const Grid& grid, Cell cell) {
-        std::vector<double> samples;
-        for (int run = 0; run < 300; ++run) {
-            deal(window, random, grid);
-            // Let the new deal reach the screen first.
-            QCoreApplication::sendPostedEvents();
-            app.processEvents();
-            painted = false;
-            const QPointF at(toPixels(window.board.CellX[cell.row][cell.col]) + 16,
-                             toPixels(window.board.CellY[cell.row][cell.col]) + 16);
-            QMouseEvent press(QEvent::MouseButtonPress, at, window.pctBoard->mapToGlobal(at),
-                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-            const auto start = Clock::now();
-            QApplication::sendEvent(window.pctBoard, &press);
-            while (!painted)
-                app.processEvents();
-            samples.push_back(microseconds(Clock::now() - start));
-        }
-        report(what, samples);
+        report("press-" + platform + "-" + key,
+               "a press to the repainted board (" + platform + "): " + what, std::move(taken));
     };
     Grid pair = checkerboard();
     pair[10][1] = pair[10][2] = 5;
     pair[1][14] = pair[1][15] = 6; // keeps the game going
-    pressAndRepaint("press to repainted board: a pair", pair, {10, 1});
+    presses("pair", "a pair", pair, {10, 1});
     Grid column = checkerboard();
     for (int r = 1; r <= RowCount; ++r)
         column[r][1] = 4;
     column[1][14] = column[1][15] = 6;
-    pressAndRepaint("press to repainted board: a column closes", column, {10, 1});
-
-    std::printf("(platform %s; checksum %ld)\n", qPrintable(QGuiApplication::platformName()), sink);
+    presses("column", "a column that closes", column, {10, 1});
+    presses("148", "a group of 148, every cell changes", allButAPair(), {10, 1});
     return 0;
 }

@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Times the game's hot paths: the largest removal, the move test, and a press on the board
-# through to the repainted board in a real window (Xvfb is started when there is no DISPLAY).
+# The rules alone, and the window's hot paths with painting: under a real X server (a private
+# Xvfb when there is no display) and on Qt's offscreen platform. Prints one tab-separated
+# line per measurement (scripts/bench.sh makes the table).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build="${MIREL_BUILD_DIR:-build}"
-scripts/setup.sh >/dev/null
-. scripts/with-display.sh 98
-"$build/bench/mirel-bench-play"
+. scripts/bench-common.sh
+bench_build mirel-bench-rules mirel-bench-play
+bench_display 98
+
+"$build/bench/mirel-bench-rules"
+QT_QPA_PLATFORM=xcb "$build/bench/mirel-bench-play"
+# Offscreen, only the presses: the rest is the same work on another backing store.
+MIREL_BENCH_PRESSES_ONLY=1 QT_QPA_PLATFORM=offscreen "$build/bench/mirel-bench-play"

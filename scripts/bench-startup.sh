@@ -1,32 +1,39 @@
 #!/usr/bin/env bash
-# Start-up to the first painted main window, and peak memory, of the game against a bare
-# Qt window that paints one picture, measured in the same run, alternately, under a real X
-# server (Xvfb is started when there is no DISPLAY). Usage: scripts/bench-startup.sh [runs]
+# Start-up to the first painted main window, the CPU time that took, and peak memory, of the
+# game against a bare Qt window that paints one picture: alternately, in the same run, under
+# a real X server (a private Xvfb when there is no display). Prints one tab-separated line
+# per measurement (scripts/bench.sh makes the table). Usage: scripts/bench-startup.sh [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs="${1:-21}"
-build="${MIREL_BUILD_DIR:-build}"
-scripts/setup.sh >/dev/null
+runs="${1:-31}"
+# The game starts its sound player, as on a desktop with an audio server.
+if [ -z "${PULSE_SERVER:-}" ]; then exec scripts/with-audio.sh "$0" "$@"; fi
+. scripts/bench-common.sh
+bench_build mirel-bench-startup-game mirel-bench-startup-bare
+bench_display 97
+# The game reads its settings from a folder of the run's own, never the player's.
+export XDG_CONFIG_HOME="$bench_scratch/config"
 
-. scripts/with-display.sh 97
-
-measure() { # program -> "startup_ms=… peak_kb=…"
-  MIREL_BENCH_T0_NS=$(date +%s%N) "$1"
-}
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-
-game_ms=(); game_kb=(); bare_ms=(); bare_kb=()
+declare -A ms kb cpu
 for i in $(seq "$runs"); do
   for who in game bare; do
-    line=$(measure "$build/bench/mirel-bench-startup-$who")
-    ms=$(sed -E 's/.*startup_ms=([0-9.]+).*/\1/' <<<"$line")
-    kb=$(sed -E 's/.*peak_kb=([0-9]+).*/\1/' <<<"$line")
-    if [ "$who" = game ]; then game_ms+=("$ms"); game_kb+=("$kb"); else bare_ms+=("$ms"); bare_kb+=("$kb"); fi
+    line=$(MIREL_BENCH_T0_NS=$(date +%s%N) "$build/bench/mirel-bench-startup-$who")
+    ms[$who]+="$(sed -E 's/.*startup_ms=([0-9.]+).*/\1/' <<<"$line") "
+    kb[$who]+="$(sed -E 's/.*peak_kb=([0-9]+).*/\1/' <<<"$line") "
+    cpu[$who]+="$(sed -E 's/.*cpu_ms=([0-9.]+).*/\1/' <<<"$line") "
   done
 done
 
-gm=$(printf '%s\n' "${game_ms[@]}" | median); bm=$(printf '%s\n' "${bare_ms[@]}" | median)
-gk=$(printf '%s\n' "${game_kb[@]}" | median); bk=$(printf '%s\n' "${bare_kb[@]}" | median)
-echo "runs: $runs each, alternating, median"
-echo "start-up to first paint: game ${gm} ms, bare window ${bm} ms, ratio $(awk -v a="$gm" -v b="$bm" 'BEGIN { printf "%.2f", a / b }')"
-echo "peak memory:             game ${gk} KiB, bare window ${bk} KiB, ratio $(awk -v a="$gk" -v b="$bk" 'BEGIN { printf "%.2f", a / b }')"
+line() { # key, values, unit, what
+  local median p95
+  median=$(tr ' ' '\n' <<<"$2" | grep . | bench_median)
+  p95=$(tr ' ' '\n' <<<"$2" | grep . | bench_p95)
+  printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$1" "$median" "$3" "$runs" "$p95" "$4"
+}
+for who in game bare; do
+  name="the game"
+  [ "$who" = bare ] && name="a bare Qt window painting one picture"
+  line "startup-$who" "${ms[$who]}" ms "start-up to the first painted window, $name (Xvfb)"
+  line "startup-cpu-$who" "${cpu[$who]}" ms "CPU time to the first painted window, $name"
+  line "memory-$who" "${kb[$who]}" KiB "peak memory at the first paint, $name"
+done

@@ -1,0 +1,126 @@
+// The rules alone, without a window: the slowest click the rules can be given, the move test,
+// a deal, an explosion and each timed shift, per call.
+#include "BenchBoards.h"
+#include "BenchReport.h"
+#include "board/ClickResolution.h"
+#include "board/Deal.h"
+#include "core/RealRandom.h"
+#include "hazards/Explosion.h"
+#include "hazards/Mines.h"
+#include "hazards/ShiftSchedule.h"
+#include "hazards/Shifts.h"
+#include "hazards/Undo.h"
+
+#include <array>
+#include <cstdio>
+
+using namespace mirel;
+using namespace mirel::bench;
+
+namespace {
+
+volatile long checksum = 0; // keeps the work from being optimised away
+
+// Counts instead of painting, so that no call is optimised away.
+struct CountingPainter final : BoardPainter {
+    void paintCell(std::int16_t, std::int16_t, std::int16_t kind) override { sum += kind; }
+    void pieceTakenOut() override { ++sum; }
+    long sum = 0;
+};
+
+// Every rule the window's ResolveClick calls on a removal, in its order.
+void resolveClickRules(BoardModel& board, ShiftClock& shifts, Cell cell, BoardPainter& painter) {
+    if (board.LockFlag || board.BoardPieces[cell.row][cell.col] == 0) return;
+    if (isMined(board.BoardMines, cell)) return;
+    const Group group = findGroup(board.BoardPieces, cell);
+    if (group.size == 1) return;
+    takeUndoCopy(board);
+    removeMarked(board.BoardPieces, marksOf(group), painter);
+    scoreRemoval(board, group.size);
+    startShiftClock(shifts, 1000);
+    if (!MovesLeft(board.BoardPieces)) board.GameActive = false;
+}
+
+} // namespace
+
+int main() {
+    constexpr int Runs = 2000;
+    constexpr int PerSample = 20;
+    CountingPainter painter;
+    std::array<BoardModel, PerSample> boards{};
+    ShiftClock shifts;
+    long found = 0;
+
+    double worst = 0;
+    std::string worstName;
+    for (const BenchBoard& start : hardestClicks()) {
+        std::vector<double> samples;
+        for (int run = 0; run < Runs; ++run) {
+            for (BoardModel& board : boards)
+                board.BoardPieces = start.pieces;
+            double total = 0;
+            for (BoardModel& board : boards) {
+                const auto begin = Clock::now();
+                resolveClickRules(board, shifts, start.click, painter);
+                total += microseconds(Clock::now() - begin);
+            }
+            samples.push_back(total / PerSample);
+        }
+        std::sort(samples.begin(), samples.end());
+        if (samples[samples.size() / 2] > worst) {
+            worst = samples[samples.size() / 2];
+            worstName = start.name;
+        }
+        report("resolve-rules: " + start.name, "ResolveClick's rules on " + start.name, samples);
+    }
+    std::printf("resolve-rules-worst\t%.3f\tus\t%d\t%.3f\t%s\n", worst, Runs, worst,
+                worstName.c_str());
+
+    // The same removal taken out piece by piece, each piece moving its column down a cell,
+    // as an explosion still does it: what the one-pass removal saves a click.
+    for (const BenchBoard& start : hardestClicks()) {
+        if (start.name != worstName) continue;
+        timeCalls(
+            "resolve-rules-stepwise", "the same, removed piece by piece, on " + start.name, Runs,
+            PerSample, [&](int i) { boards[std::size_t(i)].BoardPieces = start.pieces; },
+            [&](int i) {
+                Grid& pieces = boards[std::size_t(i)].BoardPieces;
+                const Group group = findGroup(pieces, start.click);
+                takeUndoCopy(boards[std::size_t(i)]);
+                Marks marks = marksOf(group);
+                takeOutMarked(pieces, marks, painter);
+                closeEmptyColumns(pieces, painter);
+                scoreRemoval(boards[std::size_t(i)], group.size);
+                found += MovesLeft(pieces) ? 1 : 0;
+            });
+    }
+
+    const Grid noMove = checkerboard();
+    timeCalls("moves-left", "MovesLeft on a full board with no move (a scan to the end)", Runs,
+              PerSample, nullptr, [&](int) { found += MovesLeft(noMove) ? 1 : 0; });
+
+    RealRandom random(12345);
+    BoardModel dealt;
+    timeCalls("deal", "dealing a board of 150 (150 draws, the cell places)", Runs, PerSample,
+              nullptr, [&](int) { dealBoard(dealt, random, painter); });
+
+    std::array<Grid, PerSample> grids{};
+    const Grid full = allButAPair();
+    timeCalls(
+        "explosion", "a mine in the middle: the 3 x 3 block destroyed, the fall, the closing", Runs,
+        PerSample, [&](int i) { grids[std::size_t(i)] = full; },
+        [&](int i) {
+            destroyArea(grids[std::size_t(i)], blastArea({5, 8}), painter);
+        });
+    timeCalls(
+        "row-shift", "a row shift of a full board (every pile turned over by one)", Runs, PerSample,
+        [&](int i) { grids[std::size_t(i)] = dealt.BoardPieces; },
+        [&](int i) { rowShift(grids[std::size_t(i)], painter); });
+    timeCalls(
+        "column-shift", "a column shift of a full board (15 columns turned over by one)", Runs,
+        PerSample, [&](int i) { grids[std::size_t(i)] = dealt.BoardPieces; },
+        [&](int i) { columnShift(grids[std::size_t(i)], painter); });
+
+    checksum = painter.sum + found;
+    return 0;
+}

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Runs every benchmark (scripts/bench-startup.sh, bench-play.sh, bench-cpu.sh) and prints
+# the table of results, with the floor each figure is measured against and its target.
+# Usage: scripts/bench.sh [start-up runs]. MIREL_BENCH_RAW=file keeps the raw lines.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+raw="${MIREL_BENCH_RAW:-$(mktemp)}"
+: >"$raw"
+echo "start-up and memory..." >&2
+scripts/bench-startup.sh "${1:-31}" >>"$raw"
+echo "rules and window..." >&2
+scripts/bench-play.sh >>"$raw"
+echo "sound, idle and explosions..." >&2
+scripts/bench-cpu.sh >>"$raw"
+
+declare -A value unit runs
+while IFS=$'\t' read -r key median u n _p95 _what; do
+  value[$key]=$median
+  unit[$key]=$u
+  runs[$key]=$n
+done <"$raw"
+
+fmt() { # key -> "value unit"
+  local v="${value[$1]:-}"
+  if [ -z "$v" ]; then printf 'n/a'; return; fi
+  case "${unit[$1]}" in
+    KiB) awk -v v="$v" 'BEGIN { printf "%.1f MiB", v / 1024 }' ;;
+    us) awk -v v="$v" 'BEGIN { if (v >= 1000) printf "%.2f ms", v / 1000; else if (v >= 10) printf "%.0f µs", v; else printf "%.2f µs", v }' ;;
+    %) awk -v v="$v" 'BEGIN { printf "%.2f %%", v }' ;;
+    *) awk -v v="$v" -v u="${unit[$1]}" 'BEGIN { printf "%.1f %s", v, u }' ;;
+  esac
+}
+ratio() { awk -v a="${value[$1]:-0}" -v b="${value[$2]:-0}" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "n/a" }'; }
+met() { # expression over v (and r) -> yes / NO
+  awk -v v="$1" "BEGIN { print ($2) ? \"yes\" : \"**no**\" }"
+}
+row() { printf '| %s | %s | %s | %s | %s | %s | %s |\n' "$@"; }
+
+runs_of() { printf '%s' "${runs[$1]:-0}"; }
+
+echo
+echo "| Measurement | Game | Floor | Ratio | Target | Met | Runs |"
+echo "|---|---|---|---|---|---|---|"
+r=$(ratio startup-game startup-bare)
+row "Start-up to the first painted window (Xvfb)" "$(fmt startup-game)" "bare window $(fmt startup-bare)" "$r" "≤ 1.10 × bare" "$(met "$r" 'v <= 1.10')" "$(runs_of startup-game) + $(runs_of startup-bare), alternating"
+r=$(ratio startup-cpu-game startup-cpu-bare)
+row "CPU time to the first painted window" "$(fmt startup-cpu-game)" "bare window $(fmt startup-cpu-bare)" "$r" "" "" "$(runs_of startup-cpu-game)"
+r=$(ratio memory-game memory-bare)
+row "Peak memory at the first paint" "$(fmt memory-game)" "bare window $(fmt memory-bare)" "$r" "≤ 1.10 × bare" "$(met "$r" 'v <= 1.10')" "$(runs_of memory-game)"
+row "\`ResolveClick\` rules, worst case ($(grep -P '^resolve-rules-worst\t' "$raw" | cut -f6))" "$(fmt resolve-rules-worst)" "" "" "< 5 µs" "$(met "${value[resolve-rules-worst]:-99}" 'v < 5')" "$(runs_of resolve-rules-worst)"
+row "… the same removed piece by piece, as before" "$(fmt resolve-rules-stepwise)" "" "" "" "" "$(runs_of resolve-rules-stepwise)"
+row "\`MovesLeft\`, a full board with no move" "$(fmt moves-left)" "" "" "" "" "$(runs_of moves-left)"
+row "A deal (rules)" "$(fmt deal)" "" "" "" "" "$(runs_of deal)"
+row "An explosion (rules)" "$(fmt explosion)" "" "" "" "" "$(runs_of explosion)"
+row "A row shift (rules)" "$(fmt row-shift)" "" "" "" "" "$(runs_of row-shift)"
+row "A column shift (rules)" "$(fmt column-shift)" "" "" "" "" "$(runs_of column-shift)"
+row "One full repaint of the board (150 cells, Xvfb)" "$(fmt full-repaint)" "" "" "" "" "$(runs_of full-repaint)"
+r=$(ratio resolve-paint-148 full-repaint)
+row "\`ResolveClick\` with painting, a group of 148 (every cell changes)" "$(fmt resolve-paint-148)" "full repaint $(fmt full-repaint)" "$r" "≤ 2 × full repaint" "$(met "$r" 'v <= 2')" "$(runs_of resolve-paint-148)"
+r=$(ratio resolve-paint-150 full-repaint)
+row "\`ResolveClick\` with painting, a group of 150 (ends the game)" "$(fmt resolve-paint-150)" "full repaint $(fmt full-repaint)" "$r" "" "" "$(runs_of resolve-paint-150)"
+row "A deal in the window (New, 150 cells painted)" "$(fmt deal-window)" "" "" "" "" "$(runs_of deal-window)"
+row "An explosion in the window, pauses and sounds left out" "$(fmt explosion-window)" "" "" "" "" "$(runs_of explosion-window)"
+row "A row shift in the window, sounds left out" "$(fmt row-shift-window)" "" "" "" "" "$(runs_of row-shift-window)"
+row "A column shift in the window, sounds left out" "$(fmt column-shift-window)" "" "" "" "" "$(runs_of column-shift-window)"
+for platform in xcb offscreen; do
+  for what in pair column 148; do
+    key="press-$platform-$what"
+    case $what in pair) label="a pair" ;; column) label="a column closes" ;; 148) label="a group of 148" ;; esac
+    if [ "$platform" = offscreen ]; then
+      row "Press to repainted board, offscreen: $label" "$(fmt "$key")" "" "" "< 2 ms" "$(met "${value[$key]:-99999}" 'v < 2000')" "$(runs_of "$key")"
+    else
+      row "Press to repainted board, Xvfb: $label" "$(fmt "$key")" "" "" "" "" "$(runs_of "$key")"
+    fi
+  done
+done
+row "Press on a group of 150, sound on, real audio server (Xvfb)" "$(fmt press-150-sound)" "" "" "< 16 ms" "$(met "${value[press-150-sound]:-99}" 'v < 16')" "$(runs_of press-150-sound)"
+row "CPU while idle, \`Timer1\` running" "$(fmt idle-cpu)" "" "" "< 0.5 % of a core" "$(met "${value[idle-cpu]:-99}" 'v < 0.5')" "$(runs_of idle-cpu) windows"
+row "CPU during an explosion, sound off ($(fmt explosion-sound-off-wall), its pauses): whole game" "$(fmt explosion-sound-off-cpu)" "" "" "close to none (< 0.5 %)" "$(met "${value[explosion-sound-off-cpu]:-99}" 'v < 0.5')" "$(runs_of explosion-sound-off-cpu)"
+row "… the window's own thread" "$(fmt explosion-sound-off-cpu-ui)" "" "" "close to none (< 0.5 %)" "$(met "${value[explosion-sound-off-cpu-ui]:-99}" 'v < 0.5')" "$(runs_of explosion-sound-off-cpu-ui)"
+row "CPU during an explosion, sound on ($(fmt explosion-sound-on-wall)): whole game, sound playing" "$(fmt explosion-sound-on-cpu)" "" "" "" "" "$(runs_of explosion-sound-on-cpu)"
+row "… the window's own thread" "$(fmt explosion-sound-on-cpu-ui)" "" "" "close to none (< 0.5 %)" "$(met "${value[explosion-sound-on-cpu-ui]:-99}" 'v < 0.5')" "$(runs_of explosion-sound-on-cpu-ui)"
+echo
+echo "Medians. $(nproc) cores, $(uname -m), Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo 6); load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)."
