@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Runs every benchmark (scripts/bench-startup.sh, bench-play.sh, bench-cpu.sh) and prints
 # the table of results, with the floor each figure is measured against and its target.
-# Usage: scripts/bench.sh [start-up runs]. MIREL_BENCH_RAW=file keeps the raw lines.
+# Usage: scripts/bench.sh [start-up runs]. MIREL_BENCH_RAW=file keeps the raw lines;
+# MIREL_BENCH_FROM=file prints the table of raw lines kept before, without measuring.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-raw="${MIREL_BENCH_RAW:-$(mktemp)}"
-: >"$raw"
-echo "start-up and memory..." >&2
-scripts/bench-startup.sh "${1:-31}" >>"$raw"
-echo "rules and window..." >&2
-scripts/bench-play.sh >>"$raw"
-echo "sound, idle and explosions..." >&2
-scripts/bench-cpu.sh >>"$raw"
+if [ -n "${MIREL_BENCH_FROM:-}" ]; then
+  raw="$MIREL_BENCH_FROM"
+else
+  raw="${MIREL_BENCH_RAW:-$(mktemp)}"
+  : >"$raw"
+  echo "start-up and memory..." >&2
+  scripts/bench-startup.sh "${1:-31}" >>"$raw"
+  echo "rules and window..." >&2
+  scripts/bench-play.sh >>"$raw"
+  echo "sound, idle and explosions..." >&2
+  scripts/bench-cpu.sh >>"$raw"
+fi
 
 declare -A value unit runs
 while IFS=$'\t' read -r key median u n _p95 _what; do
@@ -81,4 +86,6 @@ row "… the window's own thread" "$(fmt explosion-sound-off-cpu-ui)" "" "" "clo
 row "CPU during an explosion, sound on ($(fmt explosion-sound-on-wall)): whole game, sound playing" "$(fmt explosion-sound-on-cpu)" "" "" "" "" "$(runs_of explosion-sound-on-cpu)"
 row "… the window's own thread" "$(fmt explosion-sound-on-cpu-ui)" "" "" "close to none (< 0.5 %)" "$(met "${value[explosion-sound-on-cpu-ui]:-99}" 'v < 0.5')" "$(runs_of explosion-sound-on-cpu-ui)"
 echo
-echo "Medians. $(nproc) cores, $(uname -m), Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo 6); load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)."
+if [ -z "${MIREL_BENCH_FROM:-}" ]; then
+  echo "Medians. $(nproc) cores, $(uname -m), Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo 6); load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)."
+fi
