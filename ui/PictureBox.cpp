@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
 #include <cstring>
 
 namespace mirel {
@@ -156,8 +157,8 @@ void PictureBox::autoSize() {
 }
 
 void PictureBox::paintPicture(const QPixmap& picture, int xTwips, int yTwips) {
-    const qreal ratio = devicePixelRatioF();
     if (canvas.isNull()) {
+        const qreal ratio = devicePixelRatioF();
         canvas = QImage(size() * ratio, QImage::Format_RGB32);
         canvas.setDevicePixelRatio(ratio);
         canvas.fill(Qt::black);
@@ -168,13 +169,18 @@ void PictureBox::paintPicture(const QPixmap& picture, int xTwips, int yTwips) {
     // The board is painted a whole group at a time: an opaque picture drawn at the canvas's
     // own scale is a plain copy of its pixels, which is what drawing it would give.
     const QImage source = picture.toImage();
-    if (source.format() == QImage::Format_RGB32 && source.devicePixelRatio() == ratio) {
-        const QRect target = QRect(at * ratio, source.size()) & canvas.rect();
-        const QPoint from = target.topLeft() - at * ratio;
+    const qreal ratio = canvas.devicePixelRatio();
+    if (source.format() == QImage::Format_RGB32 && source.devicePixelRatio() == ratio &&
+        ratio == std::floor(ratio)) {
+        const QPoint origin = at * ratio;
+        const QRect target = QRect(origin, source.size()) & canvas.rect();
+        if (target.isEmpty()) return;
+        const QPoint from = target.topLeft() - origin;
         const auto bytes = std::size_t(target.width()) * sizeof(QRgb);
-        for (int y = 0; y < target.height(); ++y)
-            std::memcpy(canvas.scanLine(target.top() + y) + target.left() * sizeof(QRgb),
-                        source.constScanLine(from.y() + y) + from.x() * sizeof(QRgb), bytes);
+        uchar* to = canvas.bits() + target.top() * canvas.bytesPerLine() +
+                    target.left() * qsizetype(sizeof(QRgb));
+        for (int y = 0; y < target.height(); ++y, to += canvas.bytesPerLine())
+            std::memcpy(to, source.constScanLine(from.y() + y) + from.x() * sizeof(QRgb), bytes);
         return;
     }
     QPainter painter(&canvas);
