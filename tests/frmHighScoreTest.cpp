@@ -217,6 +217,25 @@ private slots:
         QCOMPARE(window.grab().toImage(), before);
         QCOMPARE(nameShown(window, pictures, 2), QStringLiteral("M_      "));
     }
+
+    // The window draws no text, so a screen reader is told its buttons and the table.
+    void aScreenReaderHearsTheButtonsAndTheTable() {
+        HighScoreTable table;
+        table.HighScoreNames[1] = "ANNA";
+        table.HighScores[1] = 300;
+        table.HighScoreNames[2] = "a\x01Z";
+        table.HighScores[2] = 12;
+        rankNewScore(table, 40);
+        frmHighScore window(table, pictures, nullptr);
+        QCOMPARE(window.pctOk->accessibleName(), QStringLiteral("Ok"));
+        QCOMPARE(window.pctReset->accessibleName(), QStringLiteral("Reset"));
+        QVERIFY(window.pctHighScore->accessibleDescription().startsWith(
+            QStringLiteral("1. ANNA, 300; 2. , 40; 3. Z, 12; 4. , 0")));
+        QTest::keyClick(&window, 'b');
+        QTest::keyClick(&window, '7');
+        QVERIFY(
+            window.pctHighScore->accessibleDescription().contains(QStringLiteral("2. B7, 40;")));
+    }
 };
 
 QTEST_MAIN(frmHighScoreTest)

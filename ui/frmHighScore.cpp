@@ -77,6 +77,11 @@ frmHighScore::frmHighScore(HighScoreTable& table, const Pictures& pictures, QWid
     pctReset->setPicture(pictures.reset);
     pctReset->hide();
 
+    using Role = PictureBox::Role;
+    pctHighScore->setAccessibility(Role::Label, tr("High scores"));
+    pctOk->setAccessibility(Role::Button, tr("Ok"));
+    pctReset->setAccessibility(Role::Button, tr("Reset"));
+
     connect(pctOk, &PictureBox::clicked, this, &frmHighScore::pctOk_Click);
     connect(pctReset, &PictureBox::clicked, this, &frmHighScore::pctReset_Click);
 
@@ -118,6 +123,21 @@ void frmHighScore::Form_Load() {
     } else {
         pctReset->show();
     }
+    describeTable();
+}
+
+// The table as a screen reader reads it: rank, the name as drawn, and the score.
+void frmHighScore::describeTable() {
+    QStringList rows;
+    for (std::int16_t r = 1; r <= TableSize; ++r) {
+        QString name;
+        for (const CharPicture character : namePictures(table.HighScoreNames[r]))
+            name += character.kind == CharPicture::Letter  ? QChar(u'A' + character.index - 1)
+                    : character.kind == CharPicture::Digit ? QChar(u'0' + character.index)
+                                                           : QChar(u' ');
+        rows << tr("%1. %2, %3").arg(r).arg(name.trimmed()).arg(table.HighScores[r]);
+    }
+    pctHighScore->setAccessibleDescription(rows.join(QStringLiteral("; ")));
 }
 
 void frmHighScore::Form_KeyPress(std::int32_t key) {
@@ -125,6 +145,7 @@ void frmHighScore::Form_KeyPress(std::int32_t key) {
     NameRowCanvas canvas(pictures, *pctHighScore, NameCellX[entryRank], NameCellY[entryRank]);
     entry.keyPress(key, table, canvas);
     pctHighScore->refresh();
+    describeTable();
 }
 
 void frmHighScore::keyPressEvent(QKeyEvent* event) {

@@ -46,6 +46,7 @@ protected:
 
 private:
     void Form_Load();
+    void describeTable();
 
     HighScoreTable& table;
     const Pictures& pictures;
