@@ -2,6 +2,7 @@
 // through the windows: what a player finds after a restart, whatever the file holds.
 #include "settings/UserSettingsStore.h"
 #include "support/GameWindow.h"
+#include "support/HighScorePixels.h"
 #include "ui/frmHighScore.h"
 
 #include <QDir>
@@ -15,13 +16,6 @@ using namespace mirel;
 using namespace mirel::testing;
 
 namespace {
-
-QRect nameCell(int rank, int position) {
-    return {toPixels(2190 + 330 * (position - 1)), toPixels(60 + 510 * (rank - 1)), 22, 28};
-}
-QRect scoreCell(int rank, int position) {
-    return {toPixels(5630 + 330 * (position - 1)), toPixels(60 + 510 * (rank - 1)), 22, 28};
-}
 
 // One run of the game on the real store in the test's home.
 struct Run {
@@ -37,31 +31,11 @@ struct Run {
     }
     void exit() { QTest::mouseClick(window.pctExit, Qt::LeftButton, {}, QPoint(5, 5)); }
 
-    // What the high-score window shows in a row: the name as letters and digits ('.' for a
-    // blank cell, '?' for anything else) and the six score digits.
+    // What the high-score window shows in a row: the name ('.' for a blank cell) and the
+    // six score digits.
     QString rowShown(frmHighScore& table, int rank) {
-        const Pictures& p = window.pictures;
-        QString shown;
-        for (int position = 1; position <= 8; ++position) {
-            QChar c = u'?';
-            if (allBlack(table.pctHighScore->grab(nameCell(rank, position)).toImage())) c = u'.';
-            for (int k = 1; k <= 26; ++k)
-                if (showsPicture(table.pctHighScore, nameCell(rank, position), p.pctAlphabet[k]))
-                    c = QChar(u'A' + k - 1);
-            for (int d = 0; d <= 9; ++d)
-                if (showsPicture(table.pctHighScore, nameCell(rank, position), p.imgDigit[d]))
-                    c = QChar(u'0' + d);
-            shown += c;
-        }
-        shown += u' ';
-        for (int position = 1; position <= 6; ++position) {
-            QChar c = u'?';
-            for (int d = 0; d <= 9; ++d)
-                if (showsPicture(table.pctHighScore, scoreCell(rank, position), p.imgDigit[d]))
-                    c = QChar(u'0' + d);
-            shown += c;
-        }
-        return shown;
+        return nameShown(table, window.pictures, rank).replace(u' ', u'.') + u' ' +
+               scoreShown(table, window.pictures, rank);
     }
     // Opens the table with the High Scores button and reads the given rows off it.
     QStringList tableShown(std::initializer_list<int> ranks) {
