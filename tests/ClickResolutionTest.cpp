@@ -7,17 +7,9 @@
 
 using namespace mirel;
 using namespace mirel::testing;
-using Rows = std::vector<std::string>;
 Q_DECLARE_METATYPE(Rows)
 
 namespace {
-
-QString show(const Rows& rows) {
-    QString out;
-    for (const auto& row : rows)
-        out += QString::fromStdString(row) + QLatin1Char('\n');
-    return out;
-}
 
 // The whole removal of a group as a click makes it: fall, then close the columns.
 struct Removal {

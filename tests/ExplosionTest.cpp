@@ -9,17 +9,9 @@
 
 using namespace mirel;
 using namespace mirel::testing;
-using Rows = std::vector<std::string>;
 Q_DECLARE_METATYPE(Rows)
 
 namespace {
-
-QString show(const Rows& rows) {
-    QString out;
-    for (const auto& row : rows)
-        out += QString::fromStdString(row) + QLatin1Char('\n');
-    return out;
-}
 
 // Ten full rows, each of one kind: 1..6 from the top, then 1..4 again.
 const Rows stripes = {

@@ -211,9 +211,7 @@ private slots:
     void aRowShiftComesOnTime() {
         Game game;
         frmMain& w = game.window;
-        Options options = w.shownOptions();
-        options.rowShifts = true;
-        w.showOptions(options);
+        game.setOptions([](Options& o) { o.rowShifts = true; });
         game.newGame(gameWithMoves());
         game.clock.ticks = 50000;
         game.pressCell(10, 1);
@@ -262,9 +260,7 @@ private slots:
     void aShiftWaitsForAClickBeingResolved() {
         Game game;
         frmMain& w = game.window;
-        Options options = w.shownOptions();
-        options.columnShifts = true;
-        w.showOptions(options);
+        game.setOptions([](Options& o) { o.columnShifts = true; });
         game.newGame(gameWithMoves());
         game.pressCell(10, 1);
         const Grid before = w.board.BoardPieces;
@@ -290,9 +286,7 @@ private slots:
     void bothShiftsRace() {
         Game game;
         frmMain& w = game.window;
-        Options options = w.shownOptions();
-        options.rowShifts = options.columnShifts = true;
-        w.showOptions(options);
+        game.setOptions([](Options& o) { o.rowShifts = o.columnShifts = true; });
         game.scriptDeal(gameWithMoves());
         game.random.script.back() = 0.0f; // column shift: 10000; row shift: 15000
         game.click(w.pctNew);
@@ -327,9 +321,7 @@ private slots:
     void shiftsGoOnBehindOtherScreens() {
         Game game;
         frmMain& w = game.window;
-        Options options = w.shownOptions();
-        options.rowShifts = true;
-        w.showOptions(options);
+        game.setOptions([](Options& o) { o.rowShifts = true; });
         game.newGame(gameWithMoves());
         game.pressCell(10, 1);
 
@@ -356,12 +348,8 @@ private slots:
     void shiftsStopWhenTheGameEnds() {
         Game game;
         frmMain& w = game.window;
-        Options options = w.shownOptions();
-        options.rowShifts = true;
-        w.showOptions(options);
-        game.newGame(fourMoveGame());
-        for (int col : {1, 4, 7, 10})
-            game.pressCell(1, col);
+        game.setOptions([](Options& o) { o.rowShifts = true; });
+        game.playFourMoveGame();
         QVERIFY(!w.board.GameActive);
         const Grid finalBoard = w.board.BoardPieces;
         game.sound.calls.clear();
@@ -377,9 +365,7 @@ private slots:
     void aColumnShiftWithOneColumnIsSilent() {
         Game game;
         frmMain& w = game.window;
-        Options options = w.shownOptions();
-        options.columnShifts = true;
-        w.showOptions(options);
+        game.setOptions([](Options& o) { o.columnShifts = true; });
         Rows rows(10, std::string(15, '1'));
         for (int r = 0; r < 10; ++r)
             for (int c = 1; c < 15; ++c)

@@ -84,9 +84,7 @@ private slots:
         QFETCH(Game::Screen, screen);
         Game game;
         frmMain& w = game.window;
-        game.newGame(fourMoveGame());
-        for (int col : {1, 4, 7, 10})
-            game.pressCell(1, col);
+        game.playFourMoveGame();
         QVERIFY(w.pctGameOver->isVisible());
         QVERIFY(!w.pctBoard->isVisible());
         const Grid finalBoard = w.board.BoardPieces;

@@ -6,17 +6,9 @@
 
 using namespace mirel;
 using namespace mirel::testing;
-using Rows = std::vector<std::string>;
 Q_DECLARE_METATYPE(Rows)
 
 namespace {
-
-QString show(const Rows& rows) {
-    QString out;
-    for (const auto& row : rows)
-        out += QString::fromStdString(row) + QLatin1Char('\n');
-    return out;
-}
 
 // A board whose pieces sit on the bottom rows, the rows given from the top of that stack.
 Rows bottomRows(const Rows& rows) {

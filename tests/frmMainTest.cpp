@@ -615,9 +615,7 @@ private slots:
     void anUnrankedFinishedBoardTakesNoMoveEither() {
         Game game;
         frmMain& w = game.window;
-        game.newGame(fourMoveGame());
-        for (int col : {1, 4, 7, 10})
-            game.pressCell(1, col);
+        game.playFourMoveGame();
         QVERIFY(w.pctGameOver->isVisible());
         game.visit(Game::Help);
         QVERIFY(w.pctBoard->isVisible() && w.pctTolm->isVisible());

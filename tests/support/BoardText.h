@@ -2,10 +2,22 @@
 
 #include "board/Board.h"
 
+#include <QString>
+
 #include <string>
 #include <vector>
 
 namespace mirel::testing {
+
+using Rows = std::vector<std::string>;
+
+// A board as text, one line per row, for a failure message.
+inline QString show(const Rows& rows) {
+    QString out;
+    for (const auto& row : rows)
+        out += QString::fromStdString(row) + QLatin1Char('\n');
+    return out;
+}
 
 // Boards drawn as text in tests: ten lines of fifteen characters, row 1 first; '.' is an
 // empty cell, a digit the kind of the piece.

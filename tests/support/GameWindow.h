@@ -17,7 +17,23 @@
 
 namespace mirel::testing {
 
-using Rows = std::vector<std::string>;
+inline Rows checkerboard() {
+    Rows rows(10, std::string(15, '1'));
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 15; ++c)
+            rows[r][c] = char('1' + (r + c) % 2);
+    return rows;
+}
+
+// A game of four moves on the top row (4 + 4 + 4 + 6 points), after which no move is left.
+inline Rows fourMoveGame() {
+    Rows rows = checkerboard();
+    rows[0].replace(0, 2, "33");
+    rows[0].replace(3, 2, "44");
+    rows[0].replace(6, 2, "55");
+    rows[0].replace(9, 3, "666");
+    return rows;
+}
 
 // The main window with every seam under the test's control.
 struct Game {
@@ -63,6 +79,18 @@ struct Game {
         QTest::mouseRelease(window.pctBoard, button, {}, at);
     }
     void pressCell(int r, int c) { press(cellRect(r, c).center()); }
+    // Switches options on or off as the stored settings could, without a click.
+    template <typename F> void setOptions(F change) {
+        Options options = window.shownOptions();
+        change(options);
+        window.showOptions(options);
+    }
+    // Plays the four moves of fourMoveGame() to its end (18 points, no move left).
+    void playFourMoveGame() {
+        newGame(fourMoveGame());
+        for (int col : {1, 4, 7, 10})
+            pressCell(1, col);
+    }
     void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, 3)); }
 
     // The four screens beside the main one, each opened and closed by real clicks.
@@ -144,23 +172,5 @@ struct Game {
         return shown;
     }
 };
-
-inline Rows checkerboard() {
-    Rows rows(10, std::string(15, '1'));
-    for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 15; ++c)
-            rows[r][c] = char('1' + (r + c) % 2);
-    return rows;
-}
-
-// A game of four moves on the top row (4 + 4 + 4 + 6 points), after which no move is left.
-inline Rows fourMoveGame() {
-    Rows rows = checkerboard();
-    rows[0].replace(0, 2, "33");
-    rows[0].replace(3, 2, "44");
-    rows[0].replace(6, 2, "55");
-    rows[0].replace(9, 3, "666");
-    return rows;
-}
 
 } // namespace mirel::testing
