@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the built game into a scratch folder and checks what a desktop needs of it: the
-# program with its sounds, the link that starts it, the menu entry, the icons and the
+# program with its sounds and its sound player, the link that starts it, the menu entry, the icons and the
 # software-centre description; that the game starts both through the link and through the
-# menu entry; and that the files the install lists are all it left behind.
+# menu entry, and loads its sound player from beside itself without a word; and that the files the install lists are all it left behind.
 #
 #   InstallTest.sh BUILD_DIR SOURCE_DIR PROGRAM_DIR BIN_DIR DATA_DIR APP_ID
 set -uo pipefail
@@ -84,6 +84,10 @@ else
         "they lie beside the program"
 fi
 
+# The sound player, which the game loads from beside itself once its window is up.
+module="$(dirname "$program")/mirel-sound.so"
+[ -f "$module" ] || fail "mirel-sound.so is not beside the program"
+
 # Icons: PNGs of the size their folder names.
 png_size() { # file -> "WIDTHxHEIGHT", or nothing when it is not a PNG
     local b
@@ -142,6 +146,13 @@ running_for_a_second() { # how it was started; the game must be started already
         fail "started $1, the game stopped within a second"
         return
     fi
+    local loaded=""
+    for _ in $(seq 100); do
+        grep -qF " $module" "/proc/$pid/maps" 2>/dev/null && loaded=1 && break
+        sleep 0.1
+    done
+    [ -n "$loaded" ] ||
+        fail "started $1, the game did not load its sound player $program_dir/mirel-sound.so"
     kill -TERM "$pid"
     for _ in $(seq 50); do
         running "$pid" || return 0
@@ -167,6 +178,10 @@ fi
 if [ -s "$scratch/game.log" ]; then
     echo "The game said:"
     cat "$scratch/game.log"
+fi
+# Qt Multimedia may say that there is no audio server; the game itself has nothing to say.
+if grep -q '^Mirel: no sound' "$scratch/game.log" "$scratch/menu.log" 2>/dev/null; then
+    fail "the installed game could not use its sound player"
 fi
 
 # Uninstalling as the README says: what the list names is everything installed.

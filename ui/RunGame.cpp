@@ -3,17 +3,53 @@
 #include "core/RealRandom.h"
 #include "core/SteadyTickClock.h"
 #include "settings/UserSettingsStore.h"
-#include "sound/QtSoundPlayer.h"
+#include "sound/ModuleSoundPlayer.h"
 #include "ui/frmMain.h"
 
+#include <QEvent>
+#include <QTimer>
+
 namespace mirel {
+
+namespace {
+
+// Runs `then` once, from the event loop just after the window's first paint, so that the
+// paint is on the screen before it.
+class AfterFirstPaint final : public QObject {
+public:
+    AfterFirstPaint(QWidget& window, std::function<void()> then)
+        : QObject(&window), then(std::move(then)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                then();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then;
+};
+
+} // namespace
 
 int runGame(QApplication& app, const std::function<void(QWidget&)>& beforeShow) {
     SteadyTickClock clock;
     RealRandom random;
-    QtSoundPlayer sound;
+    ModuleSoundPlayer sound(ModuleSoundPlayer::besideProgram());
     UserSettingsStore store;
     frmMain window(clock, random, sound, store);
+    // Qt Multimedia takes longer to load than the rest of the start-up, so it waits until
+    // the window is up (or the first sound). Watchers added by `beforeShow` see the first
+    // paint before this does.
+    new AfterFirstPaint(window, [&sound] { sound.load(); });
     if (beforeShow) beforeShow(window);
     window.show();
     return app.exec();
