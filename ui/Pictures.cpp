@@ -1,36 +1,26 @@
 #include "ui/Pictures.h"
 
-#include "MirelArt.h"
+#include "PackedPictures.h"
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QResource>
 #include <QString>
 
 namespace mirel {
 
 namespace {
 
-// Decoded straight from the compiled-in bytes, as the PNGs they are: asking the image
-// plugins what a file might be costs more at start-up than all the small pictures together.
-QImage decode(const QString& path) {
-    const QResource resource(path);
-    if (!resource.isValid()) return {};
-    if (resource.compressionAlgorithm() != QResource::NoCompression)
-        return QImage::fromData(resource.uncompressedData(), "png");
-    return QImage::fromData(
-        QByteArrayView(reinterpret_cast<const char*>(resource.data()), resource.size()), "png");
-}
-
+// The compiled-in pixels are already in the form Qt paints from: the pixmap shares them, and
+// nothing is decoded or copied.
 QPixmap picture(const QString& name, bool highDensity) {
     if (highDensity) {
-        QImage sharp = decode(art::picturePath(name, true));
+        QImage sharp = art::packedPicture(name, true);
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return QPixmap::fromImage(std::move(sharp));
         }
     }
-    return QPixmap::fromImage(decode(art::picturePath(name)));
+    return QPixmap::fromImage(art::packedPicture(name));
 }
 
 template <std::size_t N>

@@ -6,8 +6,8 @@
 
 namespace mirel {
 
-// Every picture of the game, loaded once from the resources compiled into the program
-// (the @2x drawings on a high-density screen). The members that the game copies from are
+// Every picture of the game, made once from the pixels compiled into the program (the @2x
+// drawings on a high-density screen). The members that the game copies from are
 // named after the hidden picture sources they stand for.
 struct Pictures {
     static Pictures load();
