@@ -13,7 +13,9 @@
 // Reports, once the window has painted for the first time, how long that took from the moment
 // the launching script recorded in MIREL_BENCH_T0_NS (nanoseconds of the real-time clock, taken
 // just before the program was started), the CPU time the process has used so far, every
-// thread of it, and its peak resident memory; then quits.
+// thread of it, and its peak resident memory; then quits. With MIREL_BENCH_SETTLE_MS, it reports
+// that many milliseconds after the first paint instead, once what a program does after its
+// window is up (the game loads its sound player) has been done as well.
 class FirstPaintProbe final : public QObject {
 public:
     explicit FirstPaintProbe(QWidget* window) : QObject(window) {
@@ -25,7 +27,8 @@ protected:
         if (event->type() == QEvent::Paint && !seen) {
             seen = true;
             // Runs once this paint has been drawn and put on the screen.
-            QTimer::singleShot(0, this, [] {
+            const char* settle = std::getenv("MIREL_BENCH_SETTLE_MS");
+            QTimer::singleShot(settle ? std::atoi(settle) : 0, this, [] {
                 const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
                                      std::chrono::system_clock::now().time_since_epoch())
                                      .count();
