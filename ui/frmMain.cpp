@@ -253,12 +253,7 @@ void frmMain::ShowMainScreen() {
 }
 
 void frmMain::SelectPieceSet() {
-    PieceSet set = PieceSet::Faces;
-    if (pctSet->shows(pictures.pctSet1))
-        set = PieceSet::Balls;
-    else if (pctSet->shows(pictures.pctSet2))
-        set = PieceSet::Boxes;
-
+    const PieceSet set = shownOptions().set;
     pctPiece[0] = pictures.pctBlank;
     if (set == PieceSet::Balls)
         std::copy(pictures.pctBall.begin(), pictures.pctBall.end(), pctPiece.begin() + 1);
@@ -451,16 +446,25 @@ void frmMain::showHighScoreWindow() {
     ShowMainScreen();
 }
 
+// The controls of the events screen, in the order they are shown and hidden.
+std::array<PictureBox*, 7> frmMain::eventsScreen() const {
+    return {pctRowShiftsSelection,
+            pctColumnShiftsSelection,
+            pctMinesSelection,
+            pctRowShifts,
+            pctColumnShifts,
+            pctMines,
+            pctOk};
+}
+
 void frmMain::pctEvents_Click() {
     HideMainScreen();
-    for (PictureBox* box : {pctRowShiftsSelection, pctColumnShiftsSelection, pctMinesSelection,
-                            pctRowShifts, pctColumnShifts, pctMines, pctOk})
+    for (PictureBox* box : eventsScreen())
         box->show();
 }
 
 void frmMain::pctOk_Click() {
-    for (PictureBox* box : {pctRowShiftsSelection, pctColumnShiftsSelection, pctMinesSelection,
-                            pctRowShifts, pctColumnShifts, pctMines, pctOk})
+    for (PictureBox* box : eventsScreen())
         box->hide();
     ShowMainScreen();
 }

@@ -126,6 +126,7 @@ private:
     void centre(PictureBox* box);
     void showHighScoreWindow();
     void clickSwitch(OptionSwitch clicked);
+    std::array<PictureBox*, 7> eventsScreen() const;
 
     TickClock& clock;
     RandomSource& random;
