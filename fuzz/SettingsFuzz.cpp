@@ -1,5 +1,6 @@
 // Any bytes as the player's store file: read as the game reads it at start-up, drawn as the
 // high-score window draws the table, saved, and read back unchanged.
+#include "Require.h"
 #include "scores/NameEntry.h"
 #include "scores/ScoreDigits.h"
 #include "settings/Settings.h"
@@ -16,14 +17,6 @@ using namespace mirel;
 using mirel::testing::MemorySettingsStore;
 
 namespace {
-
-#define REQUIRE(condition)                                                                         \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "broken: %s\n", #condition);                                      \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
 
 const std::string Section = "Settings/";
 

@@ -1,5 +1,6 @@
 // Any bytes as one stored value: the whole numbers of the switches and the set, a high score,
 // and a name as the high-score window draws it.
+#include "Require.h"
 #include "scores/NameEntry.h"
 #include "scores/ScoreDigits.h"
 #include "settings/StoredValues.h"
@@ -15,14 +16,6 @@
 using namespace mirel;
 
 namespace {
-
-#define REQUIRE(condition)                                                                         \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "broken: %s\n", #condition);                                      \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
 
 bool blank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
