@@ -1,23 +1,13 @@
 #include "settings/StoreFile.h"
 
+#include "settings/Blanks.h"
+
 #include <algorithm>
 #include <optional>
 
 namespace mirel {
 
 namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';

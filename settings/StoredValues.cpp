@@ -1,5 +1,7 @@
 #include "settings/StoredValues.h"
 
+#include "settings/Blanks.h"
+
 #include <cstddef>
 #include <limits>
 
@@ -7,20 +9,8 @@ namespace mirel {
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 std::size_t digitRun(std::string_view text, std::size_t from) {
