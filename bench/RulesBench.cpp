@@ -76,25 +76,6 @@ int main() {
     std::printf("resolve-rules-worst\t%.3f\tus\t%d\t%.3f\t%s\n", worst, Runs, worst,
                 worstName.c_str());
 
-    // The same removal taken out piece by piece, each piece moving its column down a cell,
-    // as an explosion still does it: what the one-pass removal saves a click.
-    for (const BenchBoard& start : hardestClicks()) {
-        if (start.name != worstName) continue;
-        timeCalls(
-            "resolve-rules-stepwise", "the same, removed piece by piece, on " + start.name, Runs,
-            PerSample, [&](int i) { boards[std::size_t(i)].BoardPieces = start.pieces; },
-            [&](int i) {
-                Grid& pieces = boards[std::size_t(i)].BoardPieces;
-                const Group group = findGroup(pieces, start.click);
-                takeUndoCopy(boards[std::size_t(i)]);
-                Marks marks = marksOf(group);
-                takeOutMarked(pieces, marks, painter);
-                closeEmptyColumns(pieces, painter);
-                scoreRemoval(boards[std::size_t(i)], group.size);
-                found += MovesLeft(pieces) ? 1 : 0;
-            });
-    }
-
     const Grid noMove = checkerboard();
     timeCalls("moves-left", "MovesLeft on a full board with no move (a scan to the end)", Runs,
               PerSample, nullptr, [&](int) { found += MovesLeft(noMove) ? 1 : 0; });

@@ -45,59 +45,9 @@ Marks marksOf(const Group& group) {
     return marks;
 }
 
-void takeOutMarked(Grid& pieces, Marks& marks, BoardPainter& painter) {
-    std::int16_t r = RowCount;
-    while (r >= 1) {
-        for (std::int16_t c = 1; c <= ColumnCount; ++c) {
-            if (!marks[r][c]) continue;
-            for (std::int16_t k = r; k >= 2; --k) {
-                pieces[k][c] = pieces[k - 1][c];
-                marks[k][c] = marks[k - 1][c];
-                painter.paintCell(k, c, pieces[k][c]);
-            }
-            pieces[1][c] = 0;
-            painter.paintCell(1, c, 0);
-            painter.pieceTakenOut();
-            marks[1][c] = false;
-        }
-        // A marked piece that has come down into this row is taken out on a second pass.
-        bool markLeft = false;
-        for (std::int16_t c = 1; c <= ColumnCount; ++c)
-            markLeft = markLeft || marks[r][c];
-        if (!markLeft) --r;
-    }
-}
-
-void closeEmptyColumns(Grid& pieces, BoardPainter& painter) {
-    std::array<std::int16_t, ColumnCount + 1> emptyInColumn{};
-    for (std::int16_t j = 1; j <= ColumnCount; ++j)
-        for (std::int16_t r = 1; r <= RowCount; ++r)
-            emptyInColumn[j] += pieces[r][j] == 0 ? 1 : 0;
-
-    std::int16_t j = ColumnCount;
-    while (j >= 1 && emptyInColumn[j] == RowCount)
-        --j;
-    // Scanning from the right closes neighbouring empty columns one after the other.
-    for (; j >= 1; --j) {
-        if (emptyInColumn[j] != RowCount) continue;
-        for (std::int16_t k = j; k <= ColumnCount - 1; ++k) {
-            emptyInColumn[k] = emptyInColumn[k + 1];
-            for (std::int16_t r = 1; r <= RowCount; ++r) {
-                pieces[r][k] = pieces[r][k + 1];
-                painter.paintCell(r, k, pieces[r][k]);
-            }
-        }
-        for (std::int16_t r = 1; r <= RowCount; ++r) {
-            pieces[r][ColumnCount] = 0;
-            painter.paintCell(r, ColumnCount, 0);
-        }
-    }
-}
-
 void removeMarked(Grid& pieces, const Marks& marks, BoardPainter& painter) {
     // The fall: in each column the unmarked cells above the lowest mark close up over the
-    // marked ones, in their order, and empty cells fill the top. Taking the pieces out one by
-    // one repaints the column from its lowest mark up, so that is what is painted here.
+    // marked ones, in their order, and empty cells fill the top.
     std::array<std::int16_t, ColumnCount + 1> lowestMark{};
     int takenOut = 0;
     for (std::int16_t c = 1; c <= ColumnCount; ++c) {
@@ -117,9 +67,7 @@ void removeMarked(Grid& pieces, const Marks& marks, BoardPainter& painter) {
             pieces[to][c] = 0;
     }
 
-    // Closing: the columns holding a piece keep their order and gather at the left. Closing
-    // one column repaints it and everything to its right, so from the first closed column on
-    // every cell is painted.
+    // Closing: the columns holding a piece keep their order and gather at the left.
     std::array<bool, ColumnCount + 1> occupied{};
     std::int16_t rightmost = 0;
     for (std::int16_t c = 1; c <= ColumnCount; ++c) {

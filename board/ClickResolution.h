@@ -21,20 +21,17 @@ Group findGroup(const Grid& pieces, Cell start);
 
 Marks marksOf(const Group& group);
 
-// Takes every marked cell out of its column, from the bottom row upwards: everything above
-// it, empty cells included, comes down one cell and row 1 becomes empty. The marks travel
-// down with the pieces and are all cleared afterwards. Mines stay where they are.
-void takeOutMarked(Grid& pieces, Marks& marks, BoardPainter& painter);
-
-// Closes every empty column that has a piece somewhere to its right: the columns to its
-// right slide one place left and column 15 becomes empty. Empty columns at the right edge
-// stay where they are.
-void closeEmptyColumns(Grid& pieces, BoardPainter& painter);
-
-// What takeOutMarked and then closeEmptyColumns do to the board, in one pass: the same board
-// comes out, every cell those two would paint is painted once, at the kind it ends with, and
+// Takes every marked cell out of the board, pieces and empty cells alike. The fall: in each
+// column the cells above its lowest mark close up over the marked ones, in their order, and
+// empty cells fill the top. Then the closing: every empty column that has a piece somewhere to
+// its right goes, the columns to its right keep their order and move left, and the columns
+// freed at the right edge are empty; empty columns at the right edge stay where they are.
+// Mines stay where they are.
+//
+// Painted is every cell of a marked column from row 1 down to its lowest mark, and every cell
+// of the first closed column and of all to its right, each once and at the kind it ends with;
 // pieceTakenOut is called once for every marked cell. A removal is seen only when it is done,
-// so the boards in between need not be painted.
+// so the boards in between are not painted.
 void removeMarked(Grid& pieces, const Marks& marks, BoardPainter& painter);
 
 // Two points a removed piece; the score before the move is kept for undo.

@@ -4,23 +4,6 @@
 
 namespace mirel {
 
-namespace {
-
-// Passes the paints on but not the taking out: the blast is heard as one explosion, not as a
-// bleep for every destroyed cell.
-class SilentCollapse final : public BoardPainter {
-public:
-    explicit SilentCollapse(BoardPainter& painter) : painter(painter) {}
-    void paintCell(std::int16_t row, std::int16_t col, std::int16_t kind) override {
-        painter.paintCell(row, col, kind);
-    }
-
-private:
-    BoardPainter& painter;
-};
-
-} // namespace
-
 BlastArea blastArea(Cell mine) {
     return BlastArea{
         .firstRow = std::max<std::int16_t>(mine.row - 1, 1),
@@ -37,9 +20,7 @@ void destroyArea(Grid& pieces, const BlastArea& area, BoardPainter& painter) {
         painter.paintCell(cell.row, cell.col, 0);
         destroyed[cell.row][cell.col] = true;
     });
-    SilentCollapse collapse(painter);
-    takeOutMarked(pieces, destroyed, collapse);
-    closeEmptyColumns(pieces, collapse);
+    removeMarked(pieces, destroyed, painter);
 }
 
 } // namespace mirel

@@ -32,8 +32,9 @@ template <typename F> void forEachCell(const BlastArea& area, F f) {
 
 // Destroys every cell of the area, empty ones too: each is emptied and painted blank in the
 // fire's order, then taken out of its column as a removal takes out its pieces, and emptied
-// columns close. The mines stay, the score and the undo copy are not touched, and nothing
-// bleeps.
+// columns close. The mines stay and the score and the undo copy are not touched. The painter
+// hears of every destroyed cell taken out; a blast is heard as one explosion, so the window
+// lets none of them bleep.
 void destroyArea(Grid& pieces, const BlastArea& area, BoardPainter& painter);
 
 } // namespace mirel

@@ -57,7 +57,6 @@ row "CPU time to 0.5 s after the first paint, the sound player loaded" "$(fmt se
 r=$(ratio settled-memory-game settled-memory-bare)
 row "Peak memory 0.5 s after the first paint, the sound player loaded" "$(fmt settled-memory-game)" "bare window $(fmt settled-memory-bare)" "$r" "" "" "$(runs_of settled-memory-game)"
 row "\`ResolveClick\` rules, worst case ($(grep -P '^resolve-rules-worst\t' "$raw" | cut -f6))" "$(fmt resolve-rules-worst)" "" "" "< 5 µs" "$(met "${value[resolve-rules-worst]:-99}" 'v < 5')" "$(runs_of resolve-rules-worst)"
-row "… the same removed piece by piece, as before" "$(fmt resolve-rules-stepwise)" "" "" "" "" "$(runs_of resolve-rules-stepwise)"
 row "\`MovesLeft\`, a full board with no move" "$(fmt moves-left)" "" "" "" "" "$(runs_of moves-left)"
 row "A deal (rules)" "$(fmt deal)" "" "" "" "" "$(runs_of deal)"
 row "An explosion (rules)" "$(fmt explosion)" "" "" "" "" "$(runs_of explosion)"

@@ -1,4 +1,5 @@
 #include "board/ClickResolution.h"
+#include "hazards/Explosion.h"
 #include "support/BoardText.h"
 
 #include <QTest>
@@ -11,7 +12,58 @@ Q_DECLARE_METATYPE(Rows)
 
 namespace {
 
-// The whole removal of a group as a click makes it: fall, then close the columns.
+// The removal taken piece by piece, as the game first did it: each marked cell, from the
+// bottom row up, is taken out of its column, everything above it (marks and empty cells too)
+// coming down one cell and repainted; then each empty column with a piece to its right is
+// closed, everything to its right sliding one place left and repainted. The one-pass removal
+// must leave what this leaves.
+void stepByStepRemoval(Grid& pieces, Marks marks, BoardPainter& painter) {
+    std::int16_t r = RowCount;
+    while (r >= 1) {
+        for (std::int16_t c = 1; c <= ColumnCount; ++c) {
+            if (!marks[r][c]) continue;
+            for (std::int16_t k = r; k >= 2; --k) {
+                pieces[k][c] = pieces[k - 1][c];
+                marks[k][c] = marks[k - 1][c];
+                painter.paintCell(k, c, pieces[k][c]);
+            }
+            pieces[1][c] = 0;
+            painter.paintCell(1, c, 0);
+            painter.pieceTakenOut();
+            marks[1][c] = false;
+        }
+        // A marked cell that has come down into this row is taken out on a second pass.
+        bool markLeft = false;
+        for (std::int16_t c = 1; c <= ColumnCount; ++c)
+            markLeft = markLeft || marks[r][c];
+        if (!markLeft) --r;
+    }
+
+    std::array<std::int16_t, ColumnCount + 1> emptyInColumn{};
+    for (std::int16_t j = 1; j <= ColumnCount; ++j)
+        for (std::int16_t row = 1; row <= RowCount; ++row)
+            emptyInColumn[j] += pieces[row][j] == 0 ? 1 : 0;
+    std::int16_t j = ColumnCount;
+    while (j >= 1 && emptyInColumn[j] == RowCount)
+        --j;
+    // Scanning from the right closes neighbouring empty columns one after the other.
+    for (; j >= 1; --j) {
+        if (emptyInColumn[j] != RowCount) continue;
+        for (std::int16_t k = j; k <= ColumnCount - 1; ++k) {
+            emptyInColumn[k] = emptyInColumn[k + 1];
+            for (std::int16_t row = 1; row <= RowCount; ++row) {
+                pieces[row][k] = pieces[row][k + 1];
+                painter.paintCell(row, k, pieces[row][k]);
+            }
+        }
+        for (std::int16_t row = 1; row <= RowCount; ++row) {
+            pieces[row][ColumnCount] = 0;
+            painter.paintCell(row, ColumnCount, 0);
+        }
+    }
+}
+
+// The whole removal of a group as a click makes it.
 struct Removal {
     Grid pieces;
     int16_t removed = 0;
@@ -24,9 +76,7 @@ Removal removeGroupAt(const Rows& start, Cell clicked) {
     result.painter.canvas = result.pieces;
     const Group group = findGroup(result.pieces, clicked);
     result.removed = group.size;
-    Marks marks = marksOf(group);
-    takeOutMarked(result.pieces, marks, result.painter);
-    closeEmptyColumns(result.pieces, result.painter);
+    removeMarked(result.pieces, marksOf(group), result.painter);
     return result;
 }
 
@@ -197,20 +247,17 @@ private slots:
         QCOMPARE(removal.painter.takenOut, removal.removed);
     }
 
-    void fallRepaintsEveryCellAboveInItsColumn() {
+    void fallRepaintsEveryCellAboveInItsColumnAndNothingElse() {
         RecordingPainter painter;
         Grid pieces = boardFromText(Rows(10, std::string(15, '1')));
         Marks marks{};
         marks[10][4] = true;
-        takeOutMarked(pieces, marks, painter);
+        removeMarked(pieces, marks, painter);
         QCOMPARE(int(painter.paints.size()), 10);
         for (const auto& paint : painter.paints)
             QCOMPARE(paint.col, int16_t(4));
-        QCOMPARE(painter.paints.back().row, int16_t(1));
-        QCOMPARE(painter.paints.back().kind, int16_t(0));
-        for (const auto& row : marks)
-            for (bool mark : row)
-                QVERIFY(!mark);
+        QCOMPARE(painter.canvas[1][4], int16_t(0));
+        QCOMPARE(painter.takenOut, 1);
     }
 
     void scoreIsTwoPointsAPiece_data() {
@@ -294,9 +341,9 @@ private slots:
         if (cell) QCOMPARE(*cell, (Cell{int16_t(row), int16_t(col)}));
     }
 
-    // The one-pass removal a click uses must leave what the step-by-step removal leaves: the
-    // same board, the same pictures on every cell, the same cells painted (each once), and a
-    // bleep for every piece taken out.
+    // The one-pass removal a click and a blast use must leave what the step-by-step removal
+    // leaves: the same board, the same pictures on every cell, the same cells painted (each
+    // once), and a bleep for every cell taken out.
     void onePassRemovalMatchesTheStepByStepOne_data() {
         QTest::addColumn<Rows>("before");
         QTest::addColumn<Rows>("marked"); // 'x' marks a cell to take out
@@ -347,6 +394,11 @@ private slots:
             const int col = 1 + int(random() % 15);
             if (board[row - 1][col - 1] == '.') board[row - 1][col - 1] = '1';
             QTest::addRow("random board %d", n) << board << groupAt(board, row, col);
+            // A blast at the same cell: the block around it, empty cells and all.
+            Rows blasted(10, std::string(15, '.'));
+            forEachCell(blastArea({int16_t(row), int16_t(col)}),
+                        [&](Cell cell) { blasted[cell.row - 1][cell.col - 1] = 'x'; });
+            QTest::addRow("blast on random board %d", n) << board << blasted;
         }
     }
     void onePassRemovalMatchesTheStepByStepOne() {
@@ -360,9 +412,7 @@ private slots:
         Grid stepwise = boardFromText(before);
         RecordingPainter steps;
         steps.canvas = stepwise;
-        Marks travelling = marks;
-        takeOutMarked(stepwise, travelling, steps);
-        closeEmptyColumns(stepwise, steps);
+        stepByStepRemoval(stepwise, marks, steps);
 
         Grid onePass = boardFromText(before);
         RecordingPainter once;

@@ -25,9 +25,7 @@ private slots:
         takeUndoCopy(board);
         RecordingPainter fall;
         const Group group = findGroup(board.BoardPieces, {9, 1});
-        Marks marks = marksOf(group);
-        takeOutMarked(board.BoardPieces, marks, fall);
-        closeEmptyColumns(board.BoardPieces, fall);
+        removeMarked(board.BoardPieces, marksOf(group), fall);
         scoreRemoval(board, group.size);
         QCOMPARE(board.Score, 14);
         QVERIFY(board.BoardPieces != before);

@@ -361,7 +361,7 @@ void frmMain::ExplodeMine(std::int16_t row, std::int16_t col) {
     PlaySoundFile("Explode.wav", SoundWait);
     PauseSeconds(1);
 
-    BoardCanvas canvas(*this, false);
+    BoardCanvas canvas(*this, false); // one explosion is heard, not a bleep a destroyed cell
     destroyArea(board.BoardPieces, area, canvas);
     pctBoard->refresh();
     board.LockFlag = false;

@@ -4,6 +4,7 @@
 //
 //   mirel-icongen ART_PNG_DIR SIZE OUTPUT.png
 
+#include "Glow.h"
 #include "Palette.h"
 
 #include <QDir>
@@ -15,9 +16,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdio>
-#include <vector>
 
 namespace mirel {
 namespace {
@@ -73,58 +72,6 @@ QImage ballPicture(const QDir& art, int kind, int pixels) {
     const QImage large = read(name + "@2x.png");
     if (pixels == 2 * Cell || large.isNull()) return large;
     return large.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-// The coverage of `shape` softened by a gaussian of `sigma` pixels, as a violet
-// light of the given strength.
-QImage glowOf(const QPainterPath& shape, QSize size, double sigma, double strength) {
-    QImage mask(size, QImage::Format_Alpha8);
-    mask.fill(0);
-    {
-        QPainter p(&mask);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.fillPath(shape, Qt::black);
-    }
-    const int w = size.width(), h = size.height();
-    const int radius = std::max(1, static_cast<int>(std::ceil(sigma * 3)));
-    std::vector<double> kernel(2 * radius + 1);
-    double sum = 0;
-    for (int i = -radius; i <= radius; ++i)
-        sum += kernel[i + radius] = std::exp(-(i * i) / (2 * sigma * sigma));
-    for (double& k : kernel)
-        k /= sum;
-
-    std::vector<double> a(static_cast<size_t>(w) * h), b(a.size());
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            a[static_cast<size_t>(y) * w + x] = mask.constScanLine(y)[x] / 255.0;
-    auto pass = [&](const std::vector<double>& in, std::vector<double>& out, int dx, int dy) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                double acc = 0;
-                for (int k = -radius; k <= radius; ++k) {
-                    const int sx = x + k * dx, sy = y + k * dy;
-                    if (sx >= 0 && sy >= 0 && sx < w && sy < h)
-                        acc += in[static_cast<size_t>(sy) * w + sx] * kernel[k + radius];
-                }
-                out[static_cast<size_t>(y) * w + x] = acc;
-            }
-    };
-    pass(a, b, 1, 0);
-    pass(b, a, 0, 1);
-
-    QImage glow(size, QImage::Format_ARGB32_Premultiplied);
-    const QColor colour = palette::Glow;
-    for (int y = 0; y < h; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(glow.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const double cover = std::clamp(a[static_cast<size_t>(y) * w + x] * strength, 0.0, 1.0);
-            const int alpha = static_cast<int>(cover * 255 + 0.5);
-            row[x] = qRgba(colour.red() * alpha / 255, colour.green() * alpha / 255,
-                           colour.blue() * alpha / 255, alpha);
-        }
-    }
-    return glow;
 }
 
 // The ball alone, its black surround made clear, so that the glow shows round
@@ -194,7 +141,8 @@ int drawIcon(const QString& artDir, int size, const QString& output) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillPath(tileShape, palette::Background);
     // The rim lights the black on both sides of it, like the glow round the lettering.
-    p.drawImage(0, 0, glowOf(stroker.createStroke(tileShape), icon.size(), size / 40.0, 1.1));
+    p.drawImage(0, 0, glowOf(stroker.createStroke(tileShape), icon.size(), 1, size / 40.0,
+                             palette::Glow, 1.1));
 
     bool drawn = false;
     if (l.cells == 3)
