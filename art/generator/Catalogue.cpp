@@ -195,19 +195,26 @@ std::vector<Picture> catalogue() {
     std::vector<Picture> pictures;
     const QSize cell(32, 32);
 
-    // Cyan, green, grey, magenta, red, yellow: each with the colour its shadow
-    // side turns to.
+    // Cyan, green, grey, magenta, red, yellow: each with the colour its shadow side turns to.
+    // Pieces of one set must stay apart for players who see colour differently (the common
+    // red-green and blue-yellow deficiencies: tests/PieceColoursTest.py). Hue alone cannot do
+    // that, so the kinds also stand at different lightness: the cyan and the yellow lightest,
+    // then the grey and the green, the magenta, and the red darkest, its shadow near black; the
+    // green is a little bluer and softer than a pure green, which would read as the yellow's
+    // twin to a red-blind eye.
     const std::pair<QColor, QColor> balls[] = {
-        {rgb(0x18d8f0), rgb(0x00508c)}, {rgb(0x2cd84a), rgb(0x005a26)},
-        {rgb(0xa4a4ae), rgb(0x30303c)}, {rgb(0xf02ad0), rgb(0x5a0872)},
-        {rgb(0xf02828), rgb(0x640410)}, {rgb(0xfadc22), rgb(0xa04c00)}};
+        {rgb(0x3ae3fb), rgb(0x006dbc)}, {rgb(0x3ec86e), rgb(0x254d36)},
+        {rgb(0xa4a4ae), rgb(0x44444b)}, {rgb(0xf02ad0), rgb(0x36004a)},
+        {rgb(0xe62f15), rgb(0x550400)}, {rgb(0xfadc22), rgb(0x9c5a29)}};
     for (int i = 0; i < 6; ++i)
         pictures.push_back({listed(QString("ball%1").arg(i)), cell,
                             [b = balls[i]](Canvas& canvas) { drawBall(canvas, b.first, b.second); },
                             PieceClear});
 
-    const QColor boxes[] = {rgb(0x2860f0), rgb(0x18d0e8), rgb(0x28c040),
-                            rgb(0xe02424), rgb(0xeeeeee), rgb(0xf8d820)};
+    // Blue, cyan, green, red, white, yellow, apart in the same way: the green a yellowish
+    // mid-green well lighter than the deep red.
+    const QColor boxes[] = {rgb(0x2860f0), rgb(0x18d0e8), rgb(0x68b339),
+                            rgb(0xd40319), rgb(0xeeeeee), rgb(0xffe12d)};
     for (int i = 0; i < 6; ++i)
         pictures.push_back({listed(QString("box%1").arg(i)), cell,
                             [c = boxes[i]](Canvas& canvas) { drawBox(canvas, c); }, Bleed});
