@@ -48,7 +48,7 @@ template <std::size_t N>
 void loadRun(std::array<QPixmap, N>& into, std::size_t at, std::size_t count, PictureId first,
              bool highDensity) {
     for (std::size_t i = 0; i < count; ++i)
-        into[at + i] = picture(PictureId(art::indexOf(first) + i), highDensity);
+        into.at(at + i) = picture(PictureId(art::indexOf(first) + i), highDensity);
 }
 
 } // namespace
