@@ -239,11 +239,10 @@ private slots:
         QTest::addColumn<int>("piece");
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("points");
-        QTest::newRow("empty cell beside a group") << 1 << 4 << int(PressOutcome::EmptyCell) << 0
-                                                   << 0 << 0;
+        QTest::newRow("empty cell beside a group")
+            << 1 << 4 << int(PressOutcome::EmptyCell) << 0 << 0 << 0;
         QTest::newRow("lone piece") << 3 << 4 << int(PressOutcome::LonePiece) << 2 << 1 << 0;
-        QTest::newRow("group of four") << 3 << 1 << int(PressOutcome::RemovesGroup) << 5 << 4
-                                       << 8;
+        QTest::newRow("group of four") << 3 << 1 << int(PressOutcome::RemovesGroup) << 5 << 4 << 8;
         QTest::newRow("pair") << 3 << 6 << int(PressOutcome::RemovesGroup) << 3 << 2 << 4;
     }
     void outcomeOfAPress() {
@@ -259,8 +258,8 @@ private slots:
             "55525331.......",
         });
         const PressOutcome outcome = outcomeOfPress(pieces, {int16_t(row), int16_t(col)});
-        QCOMPARE(outcome, (PressOutcome{PressOutcome::Kind(kind), int16_t(piece), int16_t(size),
-                                        points}));
+        QCOMPARE(outcome,
+                 (PressOutcome{PressOutcome::Kind(kind), int16_t(piece), int16_t(size), points}));
     }
 
     void movesLeft_data() {
