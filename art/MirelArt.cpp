@@ -1,7 +1,5 @@
 #include "MirelArt.h"
 
-#include "ExpectedPictures.h"
-
 namespace mirel::art {
 
 QString picturePath(const QString& name, bool doubleSize) {
@@ -9,14 +7,8 @@ QString picturePath(const QString& name, bool doubleSize) {
            (doubleSize ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
 }
 
-const QStringList& pictureNames() {
-    static const QStringList names = [] {
-        QStringList list;
-        for (const char* name : ExpectedPictures)
-            list.append(QString::fromLatin1(name));
-        return list;
-    }();
-    return names;
+QString picturePath(PictureId id, bool doubleSize) {
+    return picturePath(QLatin1StringView(pictureName(id)), doubleSize);
 }
 
 } // namespace mirel::art

@@ -1,16 +1,15 @@
-// Where the game finds its pictures.
+// Where the PNGs of the pictures are found among the program's resources.
 #pragma once
 
+#include "PictureIds.h"
+
 #include <QString>
-#include <QStringList>
 
 namespace mirel::art {
 
 // Resource path of a picture: picturePath("ball0") is ":/art/ball0.png", and
 // with doubleSize ":/art/ball0@2x.png".
 QString picturePath(const QString& name, bool doubleSize = false);
-
-// The names of all the pictures compiled in.
-const QStringList& pictureNames();
+QString picturePath(PictureId id, bool doubleSize = false);
 
 } // namespace mirel::art

@@ -1,16 +1,19 @@
 #!/bin/sh
-# Builds the picture generator and redraws every picture into art/png/.
-# A contact sheet of the whole set is written next to the build, for looking
-# the pictures over: $BUILD/contact-sheet.png.
+# Builds the picture generator (the whole project configured with
+# MIREL_BUILD_ART_GENERATOR=ON, only the generator built) and redraws every
+# picture into art/png/. A contact sheet of the whole set is written next to the
+# build, for looking the pictures over: $BUILD/contact-sheet.png.
 set -eu
 
 ART="$(cd "$(dirname "$0")" && pwd)"
-BUILD="${MIREL_ART_BUILD:-/tmp/mirel-art-build}"
+ROOT="$(dirname "$ART")"
+BUILD="${MIREL_ART_BUILD:-/tmp/mirel-artgen-build}"
 
-cmake -S "$ART" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD" -j2
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DMIREL_BUILD_ART_GENERATOR=ON \
+    -DMIREL_BUILD_TESTS=OFF -DMIREL_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build "$BUILD" -j2 --target mirel-artgen
 
 rm -f "$ART"/png/*.png
 mkdir -p "$ART/png"
-QT_QPA_PLATFORM=offscreen "$BUILD/mirel-artgen" "$ART/png" --sheet "$BUILD/contact-sheet.png"
+QT_QPA_PLATFORM=offscreen "$BUILD/art/mirel-artgen" "$ART/png" --sheet "$BUILD/contact-sheet.png"
 echo "contact sheet: $BUILD/contact-sheet.png"

@@ -4,74 +4,97 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QString>
+
+#include <string_view>
 
 namespace mirel {
 
 namespace {
 
+using art::PictureId;
+
 // The compiled-in pixels are already in the form Qt paints from: the pixmap shares them, and
-// nothing is decoded or copied.
-QPixmap picture(const QString& name, bool highDensity) {
-    if (highDensity) {
-        QImage sharp = art::packedPicture(name, true);
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return QPixmap::fromImage(std::move(sharp));
-        }
-    }
-    return QPixmap::fromImage(art::packedPicture(name));
+// nothing is decoded or copied. Every picture is one of its own: the option switches tell their
+// states apart by the identity of the pixmap they show, which empty pixmaps would all share.
+QPixmap picture(PictureId id, bool highDensity) {
+    QImage image = art::packedPicture(id, highDensity);
+    if (image.isNull() || image.size().isEmpty())
+        qFatal("the picture \"%s\" is missing from the build", art::pictureName(id));
+    if (highDensity) image.setDevicePixelRatio(2.0);
+    return QPixmap::fromImage(std::move(image));
 }
 
+// Whether the pictures from `first` on are named `stem` followed by each of `suffixes`, in
+// turn: the numbered families must stay together and in order in the build's list.
+constexpr bool listedInOrder(PictureId first, std::string_view stem, std::string_view suffixes) {
+    for (std::size_t i = 0; i < suffixes.size(); ++i) {
+        const std::size_t index = art::indexOf(first) + i;
+        if (index >= art::PictureCount) return false;
+        const std::string_view name = art::PictureNames[index];
+        if (name.size() != stem.size() + 1 || !name.starts_with(stem) || name.back() != suffixes[i])
+            return false;
+    }
+    return true;
+}
+
+static_assert(listedInOrder(PictureId::Ball0, "ball", "012345"));
+static_assert(listedInOrder(PictureId::Box0, "box", "012345"));
+static_assert(listedInOrder(PictureId::Face0, "face", "01234"));
+static_assert(listedInOrder(PictureId::Digit0, "digit", "0123456789"));
+static_assert(listedInOrder(PictureId::LetterA, "letter", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+
+// `into[at..]` from the pictures listed from `first` on.
 template <std::size_t N>
-void loadNumbered(std::array<QPixmap, N>& into, const char* stem, bool highDensity) {
-    for (std::size_t i = 0; i < N; ++i)
-        into[i] = picture(QString::fromLatin1(stem) + QString::number(i), highDensity);
+void loadRun(std::array<QPixmap, N>& into, std::size_t at, std::size_t count, PictureId first,
+             bool highDensity) {
+    for (std::size_t i = 0; i < count; ++i)
+        into[at + i] = picture(PictureId(art::indexOf(first) + i), highDensity);
 }
 
 } // namespace
 
 Pictures Pictures::load() {
     const bool hd = qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
+    const auto get = [hd](PictureId id) { return picture(id, hd); };
     Pictures p;
-    loadNumbered(p.pctBall, "ball", hd);
-    loadNumbered(p.pctBox, "box", hd);
-    loadNumbered(p.pctFace, "face", hd);
-    p.pctBlank = picture(QStringLiteral("blank"), hd);
-    p.pctMine = picture(QStringLiteral("mine"), hd);
-    p.pctFire = picture(QStringLiteral("fire"), hd);
+    loadRun(p.pctBall, 0, 6, PictureId::Ball0, hd);
+    loadRun(p.pctBox, 0, 6, PictureId::Box0, hd);
+    loadRun(p.pctFace, 0, 5, PictureId::Face0, hd);
+    p.pctBlank = get(PictureId::Blank);
+    p.pctMine = get(PictureId::Mine);
+    p.pctFire = get(PictureId::Fire);
+    p.pctCursor = get(PictureId::Cursor);
+    p.pctFocusFrame = get(PictureId::FocusFrame);
 
-    for (int d = 0; d <= 9; ++d)
-        p.imgDigit[d] = picture(QStringLiteral("digit%1").arg(d), hd);
-    p.imgDigit[10] = picture(QStringLiteral("digitDot"), hd);
-    p.pctAlphabet[0] = picture(QStringLiteral("underscore"), hd);
-    for (int k = 1; k <= 26; ++k)
-        p.pctAlphabet[k] = picture(QStringLiteral("letter") + QChar(u'A' + k - 1), hd);
+    loadRun(p.imgDigit, 0, 10, PictureId::Digit0, hd);
+    p.imgDigit[10] = get(PictureId::DigitDot);
+    p.pctAlphabet[0] = get(PictureId::Underscore);
+    loadRun(p.pctAlphabet, 1, 26, PictureId::LetterA, hd);
 
-    p.pctYes = picture(QStringLiteral("yes"), hd);
-    p.pctNo = picture(QStringLiteral("no"), hd);
-    p.pctSet1 = picture(QStringLiteral("set1"), hd);
-    p.pctSet2 = picture(QStringLiteral("set2"), hd);
-    p.pctSet3 = picture(QStringLiteral("set3"), hd);
-    p.pctSoundOn = picture(QStringLiteral("soundOn"), hd);
-    p.pctSoundOff = picture(QStringLiteral("soundOff"), hd);
+    p.pctYes = get(PictureId::Yes);
+    p.pctNo = get(PictureId::No);
+    p.pctSet1 = get(PictureId::Set1);
+    p.pctSet2 = get(PictureId::Set2);
+    p.pctSet3 = get(PictureId::Set3);
+    p.pctSoundOn = get(PictureId::SoundOn);
+    p.pctSoundOff = get(PictureId::SoundOff);
 
-    p.newGame = picture(QStringLiteral("new"), hd);
-    p.highScores = picture(QStringLiteral("highscores"), hd);
-    p.events = picture(QStringLiteral("events"), hd);
-    p.undo = picture(QStringLiteral("undo"), hd);
-    p.help = picture(QStringLiteral("help"), hd);
-    p.about = picture(QStringLiteral("about"), hd);
-    p.exit = picture(QStringLiteral("exit"), hd);
-    p.rowShifts = picture(QStringLiteral("rowShifts"), hd);
-    p.columnShifts = picture(QStringLiteral("columnShifts"), hd);
-    p.mines = picture(QStringLiteral("mines"), hd);
-    p.ok = picture(QStringLiteral("ok"), hd);
-    p.reset = picture(QStringLiteral("reset"), hd);
-    p.gameOver = picture(QStringLiteral("gameOver"), hd);
-    p.helpText = picture(QStringLiteral("helpText"), hd);
-    p.aboutText = picture(QStringLiteral("aboutText"), hd);
-    p.title = picture(QStringLiteral("title"), hd);
+    p.newGame = get(PictureId::New);
+    p.highScores = get(PictureId::Highscores);
+    p.events = get(PictureId::Events);
+    p.undo = get(PictureId::Undo);
+    p.help = get(PictureId::Help);
+    p.about = get(PictureId::About);
+    p.exit = get(PictureId::Exit);
+    p.rowShifts = get(PictureId::RowShifts);
+    p.columnShifts = get(PictureId::ColumnShifts);
+    p.mines = get(PictureId::Mines);
+    p.ok = get(PictureId::Ok);
+    p.reset = get(PictureId::Reset);
+    p.gameOver = get(PictureId::GameOver);
+    p.helpText = get(PictureId::HelpText);
+    p.aboutText = get(PictureId::AboutText);
+    p.title = get(PictureId::Title);
     return p;
 }
 

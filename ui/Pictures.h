@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FrameGeometry.h"
+
 #include <QPixmap>
 
 #include <array>
@@ -7,7 +9,8 @@
 namespace mirel {
 
 // Every picture of the game, made once from the pixels compiled into the program (the @2x
-// drawings on a high-density screen). The members that the game copies from are
+// drawings on a high-density screen); the program stops at once if one is missing. The
+// members that the game copies from are
 // named after the hidden picture sources they stand for.
 struct Pictures {
     static Pictures load();
@@ -19,6 +22,12 @@ struct Pictures {
     QPixmap pctBlank;
     QPixmap pctMine;
     QPixmap pctFire;
+
+    // What a keyboard player sees: the cursor over a board cell (32 x 32, see-through inside)
+    // and the frame around the control in focus, stretched as a nine-patch
+    // (art::FocusFrameCorner, FrameGeometry.h).
+    QPixmap pctCursor;
+    QPixmap pctFocusFrame;
 
     // Digits 0..9 and the dot (10); the underscore (0) and the letters A..Z (1..26).
     std::array<QPixmap, 11> imgDigit;

@@ -6,9 +6,11 @@
 #include <cmath>
 #include <vector>
 
-Canvas::Canvas(QSize logicalSize, int scale_)
-    : image(logicalSize * scale_, QImage::Format_RGB32), size(logicalSize), scale(scale_) {
-    image.fill(palette::Background);
+Canvas::Canvas(QSize logicalSize, int scale_, bool seeThrough)
+    : image(logicalSize * scale_,
+            seeThrough ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32),
+      size(logicalSize), scale(scale_) {
+    image.fill(seeThrough ? QColor(Qt::transparent) : palette::Background);
 }
 
 CanvasPainter::CanvasPainter(Canvas& canvas) : QPainter(&canvas.image) {

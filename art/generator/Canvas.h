@@ -8,9 +8,10 @@
 #include <QSize>
 
 struct Canvas {
-    Canvas(QSize logicalSize, int scale);
+    Canvas(QSize logicalSize, int scale, bool seeThrough = false);
 
-    QImage image; // device pixels, opaque black to begin with
+    // Device pixels: opaque black to begin with, or wholly see-through.
+    QImage image;
     QSize size;   // logical size
     int scale;    // device pixels per logical pixel
 

@@ -1,5 +1,7 @@
 #include "Catalogue.h"
 
+#include "FrameGeometry.h"
+#include "Frames.h"
 #include "Lettering.h"
 #include "Palette.h"
 #include "Pieces.h"
@@ -8,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <numbers>
 #include <utility>
 
@@ -35,11 +39,11 @@ double fittedCap(const QStringList& lines, const QRectF& box, double pitch = 1.3
 
 // A word picture: the lines centred in the box, as large as fits (or capped so
 // that a family of buttons share one size).
-Picture word(const QString& name, QSize size, QStringList lines, double maxCap = 1e9,
+Picture word(PictureId id, QSize size, QStringList lines, double maxCap = 1e9,
              double pitch = 1.35, QRectF box = {}) {
     if (box.isNull()) box = lettering(size);
     return Picture{
-        name, size,
+        id, size,
         [=](Canvas& c) { paintLettering(c, fitLines(lines, Weight::Bold, box, pitch, maxCap)); },
         LetteringClear};
 }
@@ -61,9 +65,9 @@ public:
         maxWidth_ = Cell.width() - 2 * margin;
     }
 
-    Picture picture(const QString& name, QChar glyph) const {
+    Picture picture(PictureId id, QChar glyph) const {
         const double scale = scale_, baseline = baseline_, maxWidth = maxWidth_;
-        return Picture{name, Cell,
+        return Picture{id, Cell,
                        [=](Canvas& c) {
                            const QPainterPath outline = scriptOutline(QString(glyph), Weight::Bold);
                            const QRectF r = outline.boundingRect();
@@ -179,6 +183,14 @@ QColor rgb(unsigned v) {
 
 } // namespace
 
+PictureId listed(const QString& name) {
+    for (std::size_t i = 0; i < mirel::art::PictureCount; ++i)
+        if (name == QLatin1StringView(mirel::art::PictureNames[i])) return PictureId(i);
+    std::fprintf(stderr, "mirel-artgen: \"%s\" is not in art/CMakeLists.txt's list of pictures\n",
+                 qPrintable(name));
+    std::exit(1);
+}
+
 std::vector<Picture> catalogue() {
     std::vector<Picture> pictures;
     const QSize cell(32, 32);
@@ -190,32 +202,37 @@ std::vector<Picture> catalogue() {
         {rgb(0xa4a4ae), rgb(0x30303c)}, {rgb(0xf02ad0), rgb(0x5a0872)},
         {rgb(0xf02828), rgb(0x640410)}, {rgb(0xfadc22), rgb(0xa04c00)}};
     for (int i = 0; i < 6; ++i)
-        pictures.push_back({QString("ball%1").arg(i), cell,
+        pictures.push_back({listed(QString("ball%1").arg(i)), cell,
                             [b = balls[i]](Canvas& canvas) { drawBall(canvas, b.first, b.second); },
                             PieceClear});
 
     const QColor boxes[] = {rgb(0x2860f0), rgb(0x18d0e8), rgb(0x28c040),
                             rgb(0xe02424), rgb(0xeeeeee), rgb(0xf8d820)};
     for (int i = 0; i < 6; ++i)
-        pictures.push_back({QString("box%1").arg(i), cell,
+        pictures.push_back({listed(QString("box%1").arg(i)), cell,
                             [c = boxes[i]](Canvas& canvas) { drawBox(canvas, c); }, Bleed});
 
     const Mood moods[] = {Mood::Sad, Mood::Frowning, Mood::Grinning, Mood::Smiling, Mood::Neutral};
     for (int i = 0; i < 5; ++i)
-        pictures.push_back({QString("face%1").arg(i), cell,
+        pictures.push_back({listed(QString("face%1").arg(i)), cell,
                             [m = moods[i]](Canvas& canvas) { drawFace(canvas, m); }, PieceClear});
 
-    pictures.push_back({"blank", cell, [](Canvas&) {}, PieceClear});
-    pictures.push_back({"mine", cell, drawMine, PieceClear});
-    pictures.push_back({"fire", cell, drawFire, Bleed});
+    pictures.push_back({PictureId::Blank, cell, [](Canvas&) {}, PieceClear});
+    pictures.push_back({PictureId::Mine, cell, drawMine, PieceClear});
+    pictures.push_back({PictureId::Fire, cell, drawFire, Bleed});
+
+    using mirel::art::CursorSize, mirel::art::FocusFrameSize;
+    pictures.push_back({PictureId::Cursor, {CursorSize, CursorSize}, drawCursor, Bleed, true});
+    pictures.push_back(
+        {PictureId::FocusFrame, {FocusFrameSize, FocusFrameSize}, drawFocusFrame, Bleed, true});
 
     const GlyphCells glyphs;
     for (char d = '0'; d <= '9'; ++d)
-        pictures.push_back(glyphs.picture(QString("digit%1").arg(d), QChar(d)));
-    pictures.push_back(glyphs.picture("digitDot", '.'));
-    pictures.push_back(glyphs.picture("underscore", '_'));
+        pictures.push_back(glyphs.picture(listed(QString("digit%1").arg(d)), QChar(d)));
+    pictures.push_back(glyphs.picture(PictureId::DigitDot, '.'));
+    pictures.push_back(glyphs.picture(PictureId::Underscore, '_'));
     for (char l = 'A'; l <= 'Z'; ++l)
-        pictures.push_back(glyphs.picture(QString("letter%1").arg(l), QChar(l)));
+        pictures.push_back(glyphs.picture(listed(QString("letter%1").arg(l)), QChar(l)));
 
     // Buttons and labels. Pictures of one size, or that the game shows side by
     // side, share a letter size so that they look like a set.
@@ -235,33 +252,33 @@ std::vector<Picture> catalogue() {
                                       fittedCap({"Column Shifts"}, lettering(columnSize)),
                                       fittedCap({"Mines"}, lettering(minesSize))});
 
-    pictures.push_back(word("new", {48, 24}, {"New"}));
-    pictures.push_back(word("highscores", {68, 49}, {"High", "Scores"}, 1e9, 1.25));
-    pictures.push_back(word("soundOn", soundSize, {"Sound"}, soundCap));
-    pictures.push_back(word("soundOff", soundSize, {"No Sound"}, soundCap));
+    pictures.push_back(word(PictureId::New, {48, 24}, {"New"}));
+    pictures.push_back(word(PictureId::Highscores, {68, 49}, {"High", "Scores"}, 1e9, 1.25));
+    pictures.push_back(word(PictureId::SoundOn, soundSize, {"Sound"}, soundCap));
+    pictures.push_back(word(PictureId::SoundOff, soundSize, {"No Sound"}, soundCap));
     for (int i = 1; i <= 3; ++i)
         pictures.push_back(
-            word(QString("set%1").arg(i), setSize, {QString("Set #%1").arg(i)}, setCap));
-    pictures.push_back(word("events", {74, 23}, {"Events"}));
+            word(listed(QString("set%1").arg(i)), setSize, {QString("Set #%1").arg(i)}, setCap));
+    pictures.push_back(word(PictureId::Events, {74, 23}, {"Events"}));
     {
-        Picture undo = word("undo", smallSize, {"Undo"}, smallCap, 1.35, undoBox);
+        Picture undo = word(PictureId::Undo, smallSize, {"Undo"}, smallCap, 1.35, undoBox);
         undo.clear = QMargins(1, 1, 4, 1);
         pictures.push_back(undo);
     }
-    pictures.push_back(word("help", {44, 26}, {"Help"}));
-    pictures.push_back(word("about", smallSize, {"About"}, smallCap));
-    pictures.push_back(word("exit", {48, 25}, {"Exit"}));
-    pictures.push_back(word("rowShifts", rowSize, {"Row Shifts"}, eventCap));
-    pictures.push_back(word("columnShifts", columnSize, {"Column Shifts"}, eventCap));
-    pictures.push_back(word("mines", minesSize, {"Mines"}, eventCap));
-    pictures.push_back(word("yes", answerSize, {"Yes"}, answerCap));
-    pictures.push_back(word("no", answerSize, {"No"}, answerCap));
-    pictures.push_back({"ok", OkSize, [](Canvas& c) { drawOk(c, c.rect()); }, LetteringClear});
-    pictures.push_back(word("reset", setSize, {"Reset"}, setCap));
-    pictures.push_back(word("gameOver", {149, 34}, {"Game Over!"}));
+    pictures.push_back(word(PictureId::Help, {44, 26}, {"Help"}));
+    pictures.push_back(word(PictureId::About, smallSize, {"About"}, smallCap));
+    pictures.push_back(word(PictureId::Exit, {48, 25}, {"Exit"}));
+    pictures.push_back(word(PictureId::RowShifts, rowSize, {"Row Shifts"}, eventCap));
+    pictures.push_back(word(PictureId::ColumnShifts, columnSize, {"Column Shifts"}, eventCap));
+    pictures.push_back(word(PictureId::Mines, minesSize, {"Mines"}, eventCap));
+    pictures.push_back(word(PictureId::Yes, answerSize, {"Yes"}, answerCap));
+    pictures.push_back(word(PictureId::No, answerSize, {"No"}, answerCap));
+    pictures.push_back({PictureId::Ok, OkSize, [](Canvas& c) { drawOk(c, c.rect()); }, LetteringClear});
+    pictures.push_back(word(PictureId::Reset, setSize, {"Reset"}, setCap));
+    pictures.push_back(word(PictureId::GameOver, {149, 34}, {"Game Over!"}));
 
-    pictures.push_back({"helpText", {292, 172}, drawHelpText, LetteringClear});
-    pictures.push_back({"aboutText", {343, 123}, drawAboutText, LetteringClear});
-    pictures.push_back({"title", {241, 90}, drawTitle, LetteringClear});
+    pictures.push_back({PictureId::HelpText, {292, 172}, drawHelpText, LetteringClear});
+    pictures.push_back({PictureId::AboutText, {343, 123}, drawAboutText, LetteringClear});
+    pictures.push_back({PictureId::Title, {241, 90}, drawTitle, LetteringClear});
     return pictures;
 }

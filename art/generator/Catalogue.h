@@ -1,7 +1,8 @@
-// Every picture the game shows, by the name it loads it under.
+// Every picture the game shows, by the id the build's list of pictures gives it.
 #pragma once
 
 #include "Canvas.h"
+#include "PictureIds.h"
 
 #include <QMargins>
 #include <QString>
@@ -9,13 +10,21 @@
 #include <functional>
 #include <vector>
 
+using mirel::art::PictureId;
+
 struct Picture {
-    QString name;
+    PictureId id;
     QSize size; // at 1x
     std::function<void(Canvas&)> draw;
     // How far in from each edge (in 1x pixels) the picture must stay black, so
     // that nothing is cut off where the game places it.
     QMargins clear;
+    // Drawn over other pictures rather than on black: see-through where nothing is drawn.
+    bool seeThrough = false;
 };
 
 std::vector<Picture> catalogue();
+
+// The id of the listed picture `name`, for the numbered families (ball0..ball5, letterA..);
+// stops the generator with a message when the list has no such name.
+PictureId listed(const QString& name);

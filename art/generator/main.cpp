@@ -6,13 +6,11 @@
 
 #include "Catalogue.h"
 #include "ContactSheet.h"
-#include "ExpectedPictures.h"
 #include "Lettering.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QSet>
 
 #include <cstdio>
 
@@ -67,45 +65,42 @@ int main(int argc, char** argv) {
     loadScriptFonts();
     const std::vector<Picture> pictures = catalogue();
 
-    // The build compiles in exactly the pictures it lists; drawing a different
-    // set would leave the game without some of them.
-    QSet<QString> drawn, expected;
+    // The build compiles in exactly the pictures it lists: each must be drawn, and once.
+    std::vector<int> drawings(mirel::art::PictureCount, 0);
     for (const Picture& picture : pictures)
-        drawn.insert(picture.name);
-    for (const char* name : ExpectedPictures)
-        expected.insert(QString::fromLatin1(name));
-    if (drawn.size() != static_cast<qsizetype>(pictures.size()))
-        return fail("a picture name is used twice");
-    if (drawn != expected) {
-        QStringList missing = (expected - drawn).values(), extra = (drawn - expected).values();
-        missing.sort();
-        extra.sort();
-        return fail(
-            QString("pictures drawn and pictures built differ: not drawn [%1], not built [%2]")
-                .arg(missing.join(' '), extra.join(' ')));
+        ++drawings[mirel::art::indexOf(picture.id)];
+    QStringList undrawn, twice;
+    for (std::size_t i = 0; i < drawings.size(); ++i) {
+        if (drawings[i] == 0) undrawn.append(QLatin1StringView(mirel::art::PictureNames[i]));
+        if (drawings[i] > 1) twice.append(QLatin1StringView(mirel::art::PictureNames[i]));
     }
+    if (!undrawn.isEmpty() || !twice.isEmpty())
+        return fail(QString("the catalogue does not draw the build's list of pictures: "
+                            "not drawn [%1], drawn twice [%2]")
+                        .arg(undrawn.join(' '), twice.join(' ')));
 
     QStringList order;
     QMap<QString, Rendered> rendered;
     int problems = 0;
     for (const Picture& picture : pictures) {
+        const QString name = QLatin1StringView(mirel::art::pictureName(picture.id));
         Rendered r;
         for (int scale : {1, 2}) {
-            Canvas canvas(picture.size, scale);
+            Canvas canvas(picture.size, scale, picture.seeThrough);
             picture.draw(canvas);
             const int stray = brightestInMargin(canvas.image, picture.clear, scale);
             if (stray > 24) {
                 std::fprintf(stderr, "mirel-artgen: %s at %dx reaches into its clear margin (%d)\n",
-                             qPrintable(picture.name), scale, stray);
+                             mirel::art::pictureName(picture.id), scale, stray);
                 ++problems;
             }
             const QString file =
-                QDir(outDir).filePath(picture.name + (scale == 2 ? "@2x.png" : ".png"));
+                QDir(outDir).filePath(name + (scale == 2 ? "@2x.png" : ".png"));
             if (!writePng(canvas.image, file)) return fail(QString("cannot write %1").arg(file));
             (scale == 1 ? r.x1 : r.x2) = canvas.image;
         }
-        order.append(picture.name);
-        rendered.insert(picture.name, r);
+        order.append(name);
+        rendered.insert(name, r);
     }
 
     if (!sheetPath.isEmpty() && !writePng(contactSheet(order, rendered), sheetPath))

@@ -9,7 +9,7 @@
 // the others premultiplied ARGB32: the formats QPixmap::fromImage keeps them in on a 32-bit
 // screen, so the game shows exactly the pixels the PNGs hold.
 
-#include "ExpectedPictures.h"
+#include "PictureIds.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -33,8 +33,6 @@ int fail(const QString& message) {
 constexpr qsizetype Alignment = 16;
 
 struct Packed {
-    QByteArray name;
-    bool doubleSize = false;
     QImage image;
     qsizetype offset = 0;
 };
@@ -68,18 +66,28 @@ int main(int argc, char* argv[]) {
     const QDir out(QString::fromLocal8Bit(argv[2]));
     if (!out.mkpath(QStringLiteral("."))) return fail(QStringLiteral("cannot make ") + out.path());
 
-    std::vector<Packed> pictures;
+    // Every listed picture at 1x and @2x, in the order of PictureId; a missing or unreadable
+    // PNG, or an @2x drawing not twice the size of its 1x one, stops the build.
+    using mirel::art::PictureCount;
+    using mirel::art::PictureNames;
+    std::vector<Packed> pictures(2 * PictureCount);
+    const auto at = [&pictures](std::size_t index, bool doubleSize) -> Packed& {
+        return pictures[(doubleSize ? PictureCount : 0) + index];
+    };
     for (const bool doubleSize : {false, true}) {
-        for (const char* name : ExpectedPictures) {
-            const QString file = QString::fromLatin1(name) +
+        for (std::size_t i = 0; i < PictureCount; ++i) {
+            const QString file = QString::fromLatin1(PictureNames[i]) +
                                  (doubleSize ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
             QImageReader reader(pngs.filePath(file), "png");
             QImage image = reader.read();
             if (image.isNull())
                 return fail(pngs.filePath(file) + QStringLiteral(": ") + reader.errorString());
+            if (doubleSize && image.size() != at(i, false).image.size() * 2)
+                return fail(pngs.filePath(file) + QStringLiteral(" is not twice the size of ") +
+                            QString::fromLatin1(PictureNames[i]) + QStringLiteral(".png"));
             image = image.convertToFormat(isOpaque(image) ? QImage::Format_RGB32
                                                           : QImage::Format_ARGB32_Premultiplied);
-            pictures.push_back({name, doubleSize, std::move(image), 0});
+            at(i, doubleSize).image = std::move(image);
         }
     }
 
@@ -100,35 +108,32 @@ int main(int argc, char* argv[]) {
         !pixelsFile.commit())
         return fail(QStringLiteral("cannot write ") + pixelsPath);
 
-    // Looked up by name: sorted, 1x before @2x.
-    std::sort(pictures.begin(), pictures.end(), [](const Packed& a, const Packed& b) {
-        return a.name != b.name ? a.name < b.name : a.doubleSize < b.doubleSize;
-    });
     QByteArray table =
         "// Written by mirel-artpack from art/png; every build that changes a picture "
         "writes it again.\n"
         "#pragma once\n\n"
+        "#include \"PictureIds.h\"\n\n"
         "#include <QImage>\n\n"
         "#include <cstddef>\n\n"
         "namespace mirel::art::packed {\n\n"
         "struct Entry {\n"
-        "    const char* name;\n"
-        "    bool doubleSize;\n"
         "    int width;\n"
         "    int height;\n"
         "    QImage::Format format;\n"
         "    std::size_t offset;\n"
         "};\n\n"
-        "inline constexpr Entry Entries[] = {\n";
-    for (const Packed& p : pictures) {
-        table +=
-            QByteArrayLiteral("    {\"") + p.name + "\", " + (p.doubleSize ? "true" : "false") +
-            ", " + QByteArray::number(p.image.width()) + ", " +
-            QByteArray::number(p.image.height()) + ", " +
-            (p.image.format() == QImage::Format_RGB32 ? "QImage::Format_RGB32"
-                                                      : "QImage::Format_ARGB32_Premultiplied") +
-            ", " + QByteArray::number(p.offset) + "},\n";
-    }
+        "// By PictureId: the 1x picture, then the @2x one.\n"
+        "inline constexpr Entry Entries[PictureCount][2] = {\n";
+    const auto entry = [](const Packed& p) {
+        return QByteArrayLiteral("{") + QByteArray::number(p.image.width()) + ", " +
+               QByteArray::number(p.image.height()) + ", " +
+               (p.image.format() == QImage::Format_RGB32 ? "QImage::Format_RGB32"
+                                                         : "QImage::Format_ARGB32_Premultiplied") +
+               ", " + QByteArray::number(p.offset) + "}";
+    };
+    for (std::size_t i = 0; i < PictureCount; ++i)
+        table += QByteArrayLiteral("    {") + entry(at(i, false)) + ", " + entry(at(i, true)) +
+                 "}, // " + PictureNames[i] + "\n";
     table += "};\n\n"
              "} // namespace mirel::art::packed\n\n"
              "// The pixels, straight from the file beside this one.\n"
