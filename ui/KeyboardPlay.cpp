@@ -1,5 +1,6 @@
 #include "ui/KeyboardPlay.h"
 
+#include "FrameGeometry.h"
 #include "board/ClickResolution.h"
 #include "scores/HighScoreTable.h"
 #include "ui/PictureBox.h"
@@ -38,7 +39,7 @@ void Overlay::paintEvent(QPaintEvent*) {
 FocusFrame::FocusFrame(QWidget& window, const QPixmap& picture, std::vector<QWidget*> chain,
                        QWidget* unframed)
     : QObject(&window), window(window), chain(std::move(chain)), unframed(unframed) {
-    frame = new Overlay(&window, picture, Corner);
+    frame = new Overlay(&window, picture, art::FocusFrameCorner);
     for (QWidget* control : this->chain)
         control->setFocusPolicy(Qt::TabFocus);
     window.installEventFilter(this);
@@ -97,7 +98,9 @@ void FocusFrame::follow() {
     const bool shown = on && focus && focus != unframed && focus->isVisible() &&
                        std::find(chain.begin(), chain.end(), focus) != chain.end();
     if (shown) {
-        frame->setGeometry(focus->geometry());
+        // The frame's line lies in its outer margin: grown by it, the frame rings the control.
+        const int out = art::FocusFrameOutset;
+        frame->setGeometry(focus->geometry().adjusted(-out, -out, out, out));
         frame->raise();
     }
     frame->setVisible(shown);

@@ -37,9 +37,6 @@ private:
 // a key is in use) and hides again at the next mouse press.
 class FocusFrame final : public QObject {
 public:
-    // Its corners keep their size however far the frame is stretched.
-    static constexpr int Corner = 4;
-
     // `unframed`, if in the chain, shows its focus in a way of its own.
     FocusFrame(QWidget& window, const QPixmap& picture, std::vector<QWidget*> chain,
                QWidget* unframed = nullptr);
