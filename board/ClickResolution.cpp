@@ -101,7 +101,15 @@ void removeMarked(Grid& pieces, const Marks& marks, BoardPainter& painter) {
 
 void scoreRemoval(BoardModel& board, std::int16_t removed) {
     board.UndoScore = board.Score;
-    board.Score += 2 * removed;
+    board.Score += pointsFor(removed);
+}
+
+PressOutcome outcomeOfPress(const Grid& pieces, Cell cell) {
+    const std::int16_t piece = pieces[cell.row][cell.col];
+    if (piece == 0) return {};
+    const std::int16_t size = findGroup(pieces, cell).size;
+    if (size == 1) return {PressOutcome::LonePiece, piece, 1, 0};
+    return {PressOutcome::RemovesGroup, piece, size, pointsFor(size)};
 }
 
 bool MovesLeft(const Grid& pieces) {

@@ -35,7 +35,22 @@ Marks marksOf(const Group& group);
 void removeMarked(Grid& pieces, const Marks& marks, BoardPainter& painter);
 
 // Two points a removed piece; the score before the move is kept for undo.
+constexpr std::int32_t pointsFor(std::int16_t removed) {
+    return 2 * std::int32_t{removed};
+}
 void scoreRemoval(BoardModel& board, std::int16_t removed);
+
+// What a press on a cell would do, as far as the player may know: hidden mines are not
+// told. An empty cell and a lone piece do nothing; a group is removed for its points.
+struct PressOutcome {
+    enum Kind : std::int16_t { EmptyCell, LonePiece, RemovesGroup };
+    Kind kind = EmptyCell;
+    std::int16_t piece = 0; // the kind of piece on the cell
+    std::int16_t size = 0;  // pieces in the group
+    std::int32_t points = 0;
+    friend bool operator==(const PressOutcome&, const PressOutcome&) = default;
+};
+PressOutcome outcomeOfPress(const Grid& pieces, Cell cell);
 
 // True when some piece has an orthogonal neighbour of its own kind. Mines play no part.
 bool MovesLeft(const Grid& pieces);

@@ -156,6 +156,79 @@ private slots:
         QCOMPARE(game.scoreShown(), read);
     }
 
+    // The board is read at its cursor: the cell, its piece by the name of the set dealt, and
+    // what a press would do. A move is told with the score it leaves.
+    void theBoardIsReadAtItsCursor_data() {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("lone");
+        QTest::newRow("balls") << 1 << "red ball"
+                               << "cyan ball";
+        QTest::newRow("squares") << 2 << "white square"
+                                 << "blue square";
+        QTest::newRow("faces") << 3 << "neutral face"
+                               << "sad face";
+    }
+    void theBoardIsReadAtItsCursor() {
+        QFETCH(int, set);
+        QFETCH(QString, group);
+        QFETCH(QString, lone);
+        Game game;
+        frmMain& w = game.window;
+        game.setOptions([&](Options& options) { options.set = PieceSet(set); });
+        Rows rows = checkerboard();
+        rows[9].replace(0, 4, "5555");
+        rows[0].replace(13, 2, "44");
+        game.scriptDeal(rows, set == 3 ? 4 : 5);
+        game.key(Qt::Key_N, Qt::ControlModifier);
+        QAccessibleInterface* reader = readerOf(w.pctBoard);
+        const auto read = [&] { return reader->text(QAccessible::Description); };
+
+        QCOMPARE(read(), QStringLiteral("row 10, column 1: %1, a group of 4, 8 points").arg(group));
+        game.key(Qt::Key_Up);
+        QCOMPARE(read(), QStringLiteral("row 9, column 1: %1, alone").arg(lone));
+        game.key(Qt::Key_Down);
+        game.key(Qt::Key_Space);
+        QCOMPARE(reader->text(QAccessible::Value), QStringLiteral("Score 8"));
+        QCOMPARE(read(), QStringLiteral("row 10, column 1: %1, alone").arg(lone));
+        game.key(Qt::Key_Up, {}, 9);
+        QCOMPARE(read(), QStringLiteral("row 1, column 1: empty"));
+        // The mouse moves no cursor, but what it changes is read at the cursor all the same.
+        game.pressCell(1, 14);
+        QCOMPARE(reader->text(QAccessible::Value), QStringLiteral("Score 12"));
+    }
+
+    // The end of a game is told with its score and, where it ranks, its rank.
+    void theEndOfAGameIsTold_data() {
+        QTest::addColumn<bool>("tableFull");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("ranked") << false << "Game over! Score 18, rank 1 of the high scores";
+        QTest::newRow("not ranked") << true << "Game over! Score 18";
+    }
+    void theEndOfAGameIsTold() {
+        QFETCH(bool, tableFull);
+        QFETCH(QString, told);
+        Game game(tableFull);
+        frmMain& w = game.window;
+        QString toldWhileTyping;
+        bool opened = false;
+        whenModalOpens<frmHighScore>(
+            &w,
+            [&](frmHighScore& table) {
+                toldWhileTyping = readerOf(w.pctBoard)->text(QAccessible::Value);
+                table.pctOk_Click();
+            },
+            &opened);
+        game.playFourMoveGame();
+        QCOMPARE(opened, !tableFull);
+        if (opened) QCOMPARE(toldWhileTyping, told);
+        QCOMPARE(readerOf(w.pctBoard)->text(QAccessible::Value), told);
+        QCOMPARE(
+            QStringLiteral("%1 %2").arg(readerOf(w.pctGameOver)->text(QAccessible::Name),
+                                        readerOf(w.pctGameOver)->text(QAccessible::Description)),
+            told);
+    }
+
     void aScreenReaderCanPressButtonsAndSwitches() {
         Game game;
         frmMain& w = game.window;

@@ -278,6 +278,37 @@ private slots:
         QCOMPARE(board.UndoScore, scoreBefore);
     }
 
+    // What a press would do, as the board describes it to a player who cannot see it.
+    void outcomeOfAPress_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("piece");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("points");
+        QTest::newRow("empty cell beside a group")
+            << 1 << 4 << int(PressOutcome::EmptyCell) << 0 << 0 << 0;
+        QTest::newRow("lone piece") << 3 << 4 << int(PressOutcome::LonePiece) << 2 << 1 << 0;
+        QTest::newRow("group of four") << 3 << 1 << int(PressOutcome::RemovesGroup) << 5 << 4 << 8;
+        QTest::newRow("pair") << 3 << 6 << int(PressOutcome::RemovesGroup) << 3 << 2 << 4;
+    }
+    void outcomeOfAPress() {
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(int, kind);
+        QFETCH(int, piece);
+        QFETCH(int, size);
+        QFETCH(int, points);
+        const Grid pieces = boardFromText({
+            "...............",
+            "5..............",
+            "55525331.......",
+        });
+        const PressOutcome outcome = outcomeOfPress(pieces, {int16_t(row), int16_t(col)});
+        QCOMPARE(outcome,
+                 (PressOutcome{PressOutcome::Kind(kind), int16_t(piece), int16_t(size), points}));
+    }
+
     void movesLeft_data() {
         QTest::addColumn<Rows>("board");
         QTest::addColumn<bool>("moves");

@@ -9,6 +9,7 @@
 #include "support/Pixels.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
+#include "ui/KeyboardPlay.h"
 #include "ui/Twips.h"
 #include "ui/frmHighScore.h"
 #include "ui/frmMain.h"
@@ -428,14 +429,45 @@ private:
         checkWindow();
     }
 
+    // A key goes where the window's focus is. Space and Enter press the control in focus
+    // (the board: the cell under its cursor), Ctrl+N and Ctrl+Z press New and Undo; what
+    // they press must do what a click on it does.
     void mainKey() {
         ++event;
         ++stats.keys;
         const Before before = snapshot();
         const Key key = randomKey();
-        doing = QStringLiteral("key %1 on the main window").arg(int(key.key), 0, 16);
-        QTest::sendKeyEvent(QTest::Click, window.get(), key.key, key.text, key.modifiers);
-        unchangedBy(before, "a key on the main window");
+        QWidget* target = window->focusWidget();
+        if (!target || !target->isVisible()) target = window.get();
+        doing = QStringLiteral("key %1 on %2").arg(int(key.key), 0, 16).arg(nameOf(target));
+        const bool control = key.modifiers == Qt::ControlModifier;
+        const bool leavesAScreen =
+            window->pctHelpText->isVisible() || window->pctAboutText->isVisible();
+        PictureBox* pressed = nullptr;
+        if (control && key.key == Qt::Key_N)
+            pressed = window->pctNew;
+        else if (control && key.key == Qt::Key_Z)
+            pressed = window->pctUndo;
+        else if ((key.key == Qt::Key_Space || key.key == Qt::Key_Return ||
+                  key.key == Qt::Key_Enter) &&
+                 !control && !leavesAScreen)
+            pressed = qobject_cast<PictureBox*>(target);
+        if (pressed && !pressed->isVisible()) pressed = nullptr;
+        const Cell cursor = window->keys->cursor();
+        const QPoint cursorAt(toPixels(window->board.CellX[cursor.row][cursor.col]) + 16,
+                              toPixels(window->board.CellY[cursor.row][cursor.col]) + 16);
+
+        QTest::sendKeyEvent(QTest::Click, target, key.key, key.text, key.modifiers);
+        if (!failure.isEmpty()) return;
+        if (pressed == window->pctNew)
+            afterNew(before);
+        else if (pressed == window->pctBoard)
+            afterBoardPress(before, cursorAt);
+        else if (pressed == window->pctUndo)
+            afterUndo(before);
+        else
+            unchangedBy(before, "a key on the main window");
+        if (!window->isVisible()) return; // Ctrl+Q
         checkModel();
         checkWindow();
     }
@@ -681,8 +713,12 @@ private:
         const QImage shot =
             window->pctBoard->grab().toImage().convertToFormat(QImage::Format_RGB32);
         bool cells = true;
+        const Cell cursor = window->keys->cursor();
         for (int r = 1; r <= RowCount; ++r)
             for (int c = 1; c <= ColumnCount; ++c) {
+                // The keyboard's cursor frames its cell.
+                if (window->keys->inUse() && cursor == Cell{std::int16_t(r), std::int16_t(c)})
+                    continue;
                 const QRect cell(toPixels(board.CellX[r][c]), toPixels(board.CellY[r][c]), 32, 32);
                 cells =
                     cells && shot.copy(cell) == onBlack(window->pctPiece[board.BoardPieces[r][c]]);
@@ -817,6 +853,14 @@ private:
             {Qt::Key_unknown, QString(QChar(u'\0'))},
             {Qt::Key_A, QStringLiteral("a"), Qt::ControlModifier},
             {Qt::Key_F4, QString(), Qt::AltModifier},
+            {Qt::Key_Up, QString()},
+            {Qt::Key_Down, QString()},
+            {Qt::Key_Right, QString()},
+            {Qt::Key_Backtab, QString(), Qt::ShiftModifier},
+            {Qt::Key_Space, QStringLiteral(" ")},
+            {Qt::Key_Return, QStringLiteral("\r")},
+            {Qt::Key_N, QStringLiteral("\x0e"), Qt::ControlModifier},
+            {Qt::Key_Z, QStringLiteral("\x1a"), Qt::ControlModifier},
         };
         return others[std::size_t(uniform() * double(std::size(others)))];
     }

@@ -223,6 +223,77 @@ private slots:
         QCOMPARE(w.shifts.EventInterval[ColumnShift], 10000);
     }
 
+    // Every screen from the keyboard: Tab goes through the controls on show in reading order
+    // and round again, a key opens the screen, Escape or Enter leaves it, and the focus comes
+    // back to the button that opened it.
+    void aScreenFromTheKeyboard_data() { addScreenRows(); }
+    void aScreenFromTheKeyboard() {
+        QFETCH(Game::Screen, screen);
+        Game game;
+        frmMain& w = game.window;
+        game.newGame(gameWithAMove());
+        game.key(Qt::Key_Up);
+        const GameState before = stateOf(w);
+        for (QWidget* next :
+             std::vector<QWidget*>{w.pctNew, w.pctHighScores, w.pctSound, w.pctSet, w.pctEvents,
+                                   w.pctUndo, w.pctHelp, w.pctAbout, w.pctExit, w.pctBoard}) {
+            game.key(Qt::Key_Tab);
+            QCOMPARE(w.focusWidget(), next);
+        }
+        game.key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(w.focusWidget(), w.pctExit);
+
+        PictureBox* opener = screen == Game::Help     ? w.pctHelp
+                             : screen == Game::About  ? w.pctAbout
+                             : screen == Game::Events ? w.pctEvents
+                                                      : w.pctHighScores;
+        for (int tabs = 0; tabs < 10 && w.focusWidget() != opener; ++tabs)
+            game.key(Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(), opener);
+
+        QList<QWidget*> order;
+        QList<QWidget*> expected;
+        if (screen == Game::HighScores) {
+            bool opened = false;
+            whenModalOpens<frmHighScore>(
+                &w,
+                [&](frmHighScore& table) {
+                    expected = {table.pctOk, table.pctReset, table.pctOk};
+                    order << table.focusWidget();
+                    for (int i = 0; i < 2; ++i) {
+                        QTest::keyClick(table.focusWidget(), Qt::Key_Tab);
+                        order << table.focusWidget();
+                    }
+                    QTest::keyClick(table.focusWidget(), Qt::Key_Escape);
+                },
+                &opened);
+            game.key(Qt::Key_Space);
+            QVERIFY(opened);
+        } else {
+            game.key(screen == Game::Help ? Qt::Key_F1 : Qt::Key_Space);
+            QVERIFY(game.mainScreenShown(false));
+            if (screen == Game::Events)
+                expected = {w.pctRowShiftsSelection, w.pctColumnShiftsSelection,
+                            w.pctMinesSelection, w.pctOk, w.pctRowShiftsSelection};
+            // Help and about hold nothing to press: the keys go to the window.
+            const auto focus = [&] {
+                QWidget* in = w.focusWidget();
+                return in && in->isVisible() ? in : nullptr;
+            };
+            if (focus()) order << focus();
+            for (int i = 0; i + 1 < expected.size(); ++i) {
+                game.key(Qt::Key_Tab);
+                order << focus();
+            }
+            game.key(screen == Game::About ? Qt::Key_Return : Qt::Key_Escape);
+        }
+        QCOMPARE(order, expected);
+        QVERIFY(game.mainScreenShown(true));
+        QCOMPARE(w.focusWidget(), opener);
+        QVERIFY(stateOf(w) == before);
+        QVERIFY(w.board.GameActive);
+    }
+
     // A switch changed in the middle of a game waits for New.
     void aSwitchChangedInMidGameWaitsForNew() {
         Game game;

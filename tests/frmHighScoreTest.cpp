@@ -41,15 +41,23 @@ private slots:
             QCOMPARE(scoreShown(window, pictures, rank), QStringLiteral("000000"));
         }
 
-        // Only viewing: keys change nothing.
+        // Only viewing: typing changes nothing; Tab goes from Ok to Reset and back, and
+        // Escape (or Enter) leaves through Ok.
         const QImage before = window.pctHighScore->grab().toImage();
         QTest::keyClick(&window, 'x');
         QTest::keyClick(&window, Qt::Key_Backspace);
-        QTest::keyClick(&window, Qt::Key_Return);
-        QTest::keyClick(&window, Qt::Key_Escape);
         QCOMPARE(window.pctHighScore->grab().toImage(), before);
         QCOMPARE(QString::fromStdString(table.HighScoreNames[1]), QStringLiteral("ALICE"));
         QVERIFY(window.isVisible());
+        QCOMPARE(window.focusWidget(), window.pctOk);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(window.focusWidget(), window.pctReset);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(window.focusWidget(), window.pctOk);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(QString::fromStdString(table.HighScoreNames[1]), QStringLiteral("ALICE"));
     }
 
     void resetEmptiesTheTableAndCloses() {
@@ -103,6 +111,11 @@ private slots:
         QCOMPARE(nameShown(window, pictures, 3), QStringLiteral("OLD     "));
         QCOMPARE(scoreShown(window, pictures, 2), QStringLiteral("000100"));
         QVERIFY(!window.pctReset->isVisible());
+        // The name is in: the next Enter presses Ok.
+        QCOMPARE(window.focusWidget(), window.pctOk);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(QString::fromStdString(table.HighScoreNames[2]), QStringLiteral("A4"));
     }
 
     void closingDuringTheEntryKeepsWhatWasTyped() {

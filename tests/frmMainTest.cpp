@@ -1,6 +1,8 @@
 #include "support/GameWindow.h"
+#include "ui/KeyboardPlay.h"
 #include "ui/frmHighScore.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -427,6 +429,113 @@ private slots:
         QCOMPARE(typed, QStringLiteral("AB1"));
         QCOMPARE(QString::fromStdString(w.table.HighScoreNames[2]), QStringLiteral("ABXYZ78"));
         QCOMPARE(w.table.HighScores[2], 18);
+    }
+
+    // No mouse at all: New, the cursor to each move, the name, Ok and Exit, all by keys.
+    void aWholeGameFromTheKeyboardAlone() {
+        Game game(false);
+        frmMain& w = game.window;
+        game.scriptDeal(fourMoveGame());
+        game.key(Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(w.board.GameActive);
+        QCOMPARE(w.focusWidget(), w.pctBoard);
+        QCOMPARE(w.keys->cursor(), (Cell{10, 1}));
+        // The cursor stops at the edges.
+        game.key(Qt::Key_Left);
+        game.key(Qt::Key_Down);
+        QCOMPARE(w.keys->cursor(), (Cell{10, 1}));
+        game.key(Qt::Key_Up, {}, 12);
+        QCOMPARE(w.keys->cursor(), (Cell{1, 1}));
+
+        // A key on a cell is a left click on it: the same sounds, undo copy and score.
+        const Grid dealt = w.board.BoardPieces;
+        game.key(Qt::Key_Space);
+        QCOMPARE(game.scoreShown(), QStringLiteral("000004"));
+        QCOMPARE(int(game.sound.calls.size()), 2);
+        QVERIFY(w.board.UndoPieces == dealt);
+        QVERIFY(game.boardShowsModel() == false); // the cursor frames (1, 1)
+        for (const auto& [key, score] : std::vector<std::pair<int, QString>>{
+                 {Qt::Key_Return, "000008"}, {Qt::Key_Enter, "000012"}}) {
+            game.key(Qt::Key_Right, {}, 3);
+            game.key(key);
+            QCOMPARE(game.scoreShown(), score);
+        }
+
+        bool opened = false;
+        whenModalOpens<frmHighScore>(
+            &w,
+            [](frmHighScore& table) {
+                const auto type = [&](int key) {
+                    QWidget* focus = table.focusWidget();
+                    QTest::keyClick(focus ? focus : &table, Qt::Key(key));
+                };
+                for (int key : {Qt::Key_K, Qt::Key_E, Qt::Key_Y, Qt::Key_Return, Qt::Key_Return})
+                    type(key);
+            },
+            &opened);
+        game.key(Qt::Key_Right, {}, 3);
+        game.key(Qt::Key_Space);
+        QVERIFY(opened);
+        QVERIFY(!w.board.GameActive);
+        QCOMPARE(int(game.sound.calls.size()), 9);
+        QCOMPARE(QString::fromStdString(w.table.HighScoreNames[1]), QStringLiteral("KEY"));
+
+        game.key(Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(game.store.values["HighScoreName1"], std::string("KEY"));
+        QCOMPARE(game.store.values["HighScore1"], std::string("18"));
+    }
+
+    // A player who only uses the mouse sees exactly what the game always showed: every
+    // step of a game, every screen, drawn from the model alone. A key brings the cursor, and
+    // the next press of the mouse takes it away.
+    void aMousePlayerSeesNothingOfTheKeyboard() {
+        Game game;
+        frmMain& w = game.window;
+        const auto asEver = [&] {
+            return w.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                   game.drawnFromTheModel();
+        };
+        QVERIFY(asEver());
+        game.newGame(fourMoveGame());
+        QVERIFY(asEver());
+        for (int col : {1, 4, 7}) {
+            game.pressCell(1, col);
+            QVERIFY(asEver());
+        }
+        for (Game::Screen screen : {Game::Help, Game::About, Game::Events, Game::HighScores}) {
+            bool inside = false;
+            game.visit(screen, [&] { inside = screen == Game::HighScores || asEver(); });
+            QVERIFY(inside);
+            QVERIFY(asEver());
+        }
+        game.click(w.pctUndo);
+        QVERIFY(asEver());
+        game.pressCell(1, 7);
+        game.pressCell(1, 10);
+        QVERIFY(w.pctGameOver->isVisible());
+        QVERIFY(asEver());
+
+        game.newGame(fourMoveGame());
+        game.key(Qt::Key_Right);
+        const QImage withCursor = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage cell = onBlack(w.pctPiece[w.board.BoardPieces[10][2]]);
+        QPainter(&cell).drawPixmap(0, 0, w.pictures.pctCursor);
+        const QRect at = game.cellRect(10, 2).translated(w.pctBoard->pos());
+        QCOMPARE(withCursor.copy(at), cell);
+        QImage elsewhere = withCursor;
+        QPainter(&elsewhere).drawImage(at.topLeft(), game.drawnFromTheModel().copy(at));
+        QCOMPARE(elsewhere, game.drawnFromTheModel());
+        game.pressCell(5, 5);
+        QVERIFY(asEver());
+
+        // Tab frames the button in focus, until the mouse is used again.
+        game.key(Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(), w.pctNew);
+        QVERIFY(!asEver());
+        QVERIFY(w.grab(w.pctNew->geometry()).toImage() != w.pctNew->grab().toImage());
+        QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(600, 365));
+        QVERIFY(asEver());
     }
 
     void anUnrankedScoreLeavesGameOverShown() {

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
@@ -132,7 +133,13 @@ const PictureBox::State* PictureBox::shownState() const {
 
 QString PictureBox::stateText() const {
     const State* state = shownState();
-    return state ? state->text : QString();
+    return state ? state->text : announced;
+}
+
+void PictureBox::announce(const QString& text) {
+    announced = text;
+    QAccessibleValueChangeEvent event(this, text);
+    QAccessible::updateAccessibility(&event);
 }
 
 bool PictureBox::isOn() const {
@@ -240,6 +247,16 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double-click is a double-click, not another press: one
     // double-click on a group removes that group only, and clicks a button once.
     event->accept();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                       event->key() == Qt::Key_Enter;
+    if (press && (focusPolicy() & Qt::TabFocus) && takesClicks()) {
+        emit clicked();
+        return;
+    }
+    event->ignore();
 }
 
 } // namespace mirel

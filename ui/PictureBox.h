@@ -31,6 +31,7 @@ public:
     bool shows(const QPixmap& source) const { return shown.cacheKey() == source.cacheKey(); }
 
     void setBorder(bool on);
+    bool hasBorder() const { return border; }
     // Takes the size of the picture it shows, and of its border.
     void autoSize();
 
@@ -50,6 +51,9 @@ public:
     bool isOn() const;
     // Whether anything listens to its clicks, so that it can be pressed.
     bool takesClicks() const;
+    // Tells a screen reader something that happened, as the value of a box whose picture
+    // stands for no state (the board's score after a move).
+    void announce(const QString& text);
 
     void paintPicture(const QPixmap& picture, int xTwips, int yTwips);
     // Shows what has been painted since the last refresh.
@@ -64,6 +68,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Space or Enter presses a box that can be reached with Tab, as a click does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int left = 0;
@@ -77,6 +83,7 @@ private:
     QPixmap shown;
     Role role = Role::Picture;
     std::vector<State> states;
+    QString announced;
     QImage canvas;
     QRect painted; // on the canvas since the last refresh
 };

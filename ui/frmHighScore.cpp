@@ -1,6 +1,7 @@
 #include "ui/frmHighScore.h"
 
 #include "scores/ScoreDigits.h"
+#include "ui/KeyboardPlay.h"
 #include "ui/Twips.h"
 
 #include <QKeyEvent>
@@ -86,6 +87,7 @@ frmHighScore::frmHighScore(HighScoreTable& table, const Pictures& pictures, QWid
     connect(pctReset, &PictureBox::clicked, this, &frmHighScore::pctReset_Click);
 
     Form_Load();
+    if (!entry.EntryActive) buttonsTakeKeys();
 }
 
 void frmHighScore::Form_Load() {
@@ -149,9 +151,23 @@ void frmHighScore::Form_KeyPress(std::int32_t key) {
 }
 
 void frmHighScore::keyPressEvent(QKeyEvent* event) {
-    // Every key goes to the name entry; none of them closes the window, Escape included.
+    // While a name is typed every key goes to it, Escape included. Then Enter or Escape
+    // presses Ok, and Tab reaches Ok and Reset.
+    const bool typing = entry.EntryActive;
+    if (!typing && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                    event->key() == Qt::Key_Escape)) {
+        pctOk_Click();
+        return;
+    }
     Form_KeyPress(characterCode(*event));
+    if (typing && !entry.EntryActive) buttonsTakeKeys();
     event->accept();
+}
+
+// From now on Tab reaches the buttons; until then every key is the name's.
+void frmHighScore::buttonsTakeKeys() {
+    focusFrame = new FocusFrame(*this, pictures.pctFocusFrame, {pctOk, pctReset});
+    pctOk->setFocus(Qt::OtherFocusReason);
 }
 
 void frmHighScore::pctOk_Click() {

@@ -11,6 +11,8 @@
 
 namespace mirel {
 
+class FocusFrame;
+
 // The high-score window, shown modally: the table drawn in letter and digit pictures, and
 // the name entry for the row a finished game has just made. It is made afresh each time it
 // opens, and paints the whole table from the shared table when it is made.
@@ -47,10 +49,12 @@ protected:
 private:
     void Form_Load();
     void describeTable();
+    void buttonsTakeKeys();
 
     HighScoreTable& table;
     const Pictures& pictures;
     std::int16_t entryRank = 0;
+    FocusFrame* focusFrame = nullptr;
 };
 
 } // namespace mirel

@@ -9,6 +9,7 @@
 #include "hazards/Undo.h"
 #include "scores/ScoreDigits.h"
 #include "settings/Settings.h"
+#include "ui/KeyboardPlay.h"
 #include "ui/Twips.h"
 #include "ui/frmHighScore.h"
 
@@ -155,6 +156,7 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
 
     Form_Load();
     Timer1->start();
+    keys = new KeyboardPlay(*this);
 }
 
 PictureBox* frmMain::control(int left, int top, int width, int height, const QPixmap& picture) {

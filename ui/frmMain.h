@@ -19,6 +19,8 @@
 
 namespace mirel {
 
+class KeyboardPlay;
+
 // The main window: it owns the game and every control, and its handlers carry out the game's
 // steps in order, leaving every rule to the core.
 class frmMain : public QWidget {
@@ -107,6 +109,9 @@ public:
 
     // Polls the shift clock once a second; stopped only while a shift runs.
     QTimer* Timer1 = nullptr;
+
+    // The game without a mouse: the board's cursor, the focus frame and the shortcuts.
+    KeyboardPlay* keys = nullptr;
 
     // The options as the five switches show them, and showing a set of options on them.
     Options shownOptions() const;

@@ -10,6 +10,7 @@
 #include "ui/frmHighScore.h"
 #include "ui/frmMain.h"
 
+#include <QPainter>
 #include <QTest>
 
 #include <string>
@@ -49,6 +50,9 @@ struct Game {
         : store(storeWith(tableFull)), window(clock, random, sound, store) {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // As on a desktop, the window has the keyboard.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
     }
     static MemorySettingsStore storeWith(bool tableFull) {
         MemorySettingsStore store;
@@ -92,6 +96,41 @@ struct Game {
             pressCell(1, col);
     }
     void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, 3)); }
+    // A key as the keyboard sends it: to the control in focus, or to the window when none is.
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            QWidget* focus = window.focusWidget();
+            QTest::keyClick(focus && focus->isVisible() ? focus : &window, Qt::Key(key), modifiers);
+        }
+    }
+
+    // The window as it is drawn from the game's state alone: black, and every control that
+    // is shown with its picture (the board with the model's pieces), in the order they lie.
+    // Nothing else: no cursor and no focus frame.
+    QImage drawnFromTheModel() {
+        QImage image(window.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        for (PictureBox* box : window.findChildren<PictureBox*>(Qt::FindDirectChildrenOnly)) {
+            if (!box->isVisible()) continue;
+            painter.setClipRect(box->geometry());
+            painter.fillRect(box->geometry(), Qt::black);
+            if (box == window.pctBoard) {
+                for (int r = 1; r <= RowCount; ++r)
+                    for (int c = 1; c <= ColumnCount; ++c)
+                        painter.drawPixmap(box->pos() + cellRect(r, c).topLeft(),
+                                           window.pctPiece[window.board.BoardPieces[r][c]]);
+                continue;
+            }
+            const int inset = box->hasBorder() ? 1 : 0;
+            painter.drawPixmap(box->pos() + QPoint(inset, inset), box->picture());
+            if (box->hasBorder()) {
+                painter.setPen(QColor(0x8a, 0x4b, 0xc8));
+                painter.drawRect(box->geometry().adjusted(0, 0, -1, -1));
+            }
+        }
+        return image;
+    }
 
     // The four screens beside the main one, each opened and closed by real clicks.
     enum Screen { Help, About, Events, HighScores };

@@ -1,0 +1,362 @@
+#include "ui/KeyboardPlay.h"
+
+#include "FrameGeometry.h"
+#include "board/ClickResolution.h"
+#include "scores/HighScoreTable.h"
+#include "ui/PictureBox.h"
+#include "ui/Twips.h"
+#include "ui/frmMain.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+#include <algorithm>
+
+namespace mirel {
+
+Overlay::Overlay(QWidget* parent, QPixmap picture, int corner)
+    : QWidget(parent), picture(std::move(picture)), corner(corner) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void Overlay::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (corner == 0) {
+        painter.drawPixmap(0, 0, picture);
+        return;
+    }
+    // The corners keep their size; the edges between them stretch.
+    const int sourceCorner = qRound(corner * picture.devicePixelRatio());
+    qDrawBorderPixmap(&painter, rect(), QMargins(corner, corner, corner, corner), picture,
+                      picture.rect(),
+                      QMargins(sourceCorner, sourceCorner, sourceCorner, sourceCorner));
+}
+
+FocusFrame::FocusFrame(QWidget& window, const QPixmap& picture, std::vector<QWidget*> chain,
+                       QWidget* unframed)
+    : QObject(&window), window(window), chain(std::move(chain)), unframed(unframed) {
+    frame = new Overlay(&window, picture, art::FocusFrameCorner);
+    for (QWidget* control : this->chain)
+        control->setFocusPolicy(Qt::TabFocus);
+    window.installEventFilter(this);
+    for (PictureBox* child : window.findChildren<PictureBox*>())
+        child->installEventFilter(this);
+}
+
+void FocusFrame::setShown(bool shown) {
+    on = shown;
+    follow();
+}
+
+void FocusFrame::step(bool forward) {
+    const auto n = std::ptrdiff_t(chain.size());
+    auto at = std::find(chain.begin(), chain.end(), window.focusWidget()) - chain.begin();
+    if (at == n) at = forward ? -1 : n; // from outside the chain to its first or last
+    for (std::ptrdiff_t i = 1; i <= n; ++i) {
+        const std::ptrdiff_t next = ((forward ? at + i : at - i) % n + n) % n;
+        if (chain[next]->isVisible()) {
+            chain[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            break;
+        }
+    }
+    setShown(true);
+}
+
+bool FocusFrame::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool other = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        if (!other && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            const bool back = key->key() == Qt::Key_Backtab || key->modifiers() & Qt::ShiftModifier;
+            step(!back);
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (on) setShown(false);
+        break;
+    case QEvent::FocusIn:
+    case QEvent::Show:
+    case QEvent::Hide:
+        follow();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void FocusFrame::follow() {
+    QWidget* focus = window.focusWidget();
+    const bool shown = on && focus && focus != unframed && focus->isVisible() &&
+                       std::find(chain.begin(), chain.end(), focus) != chain.end();
+    if (shown) {
+        // The frame's line lies in its outer margin: grown by it, the frame rings the control.
+        const int out = art::FocusFrameOutset;
+        frame->setGeometry(focus->geometry().adjusted(-out, -out, out, out));
+        frame->raise();
+    }
+    frame->setVisible(shown);
+}
+
+KeyboardPlay::KeyboardPlay(frmMain& window) : QObject(&window), w(window) {
+    chain = {w.pctBoard,
+             w.pctNew,
+             w.pctHighScores,
+             w.pctSound,
+             w.pctSet,
+             w.pctEvents,
+             w.pctUndo,
+             w.pctHelp,
+             w.pctAbout,
+             w.pctExit,
+             w.pctRowShiftsSelection,
+             w.pctColumnShiftsSelection,
+             w.pctMinesSelection,
+             w.pctOk};
+    cursorFrame = new Overlay(w.pctBoard, w.pictures.pctCursor, 0);
+    cursorFrame->resize(w.pictures.pctCursor.deviceIndependentSize().toSize());
+    focusFrame = new FocusFrame(w, w.pictures.pctFocusFrame,
+                                std::vector<QWidget*>(chain.begin(), chain.end()), w.pctBoard);
+
+    w.installEventFilter(this);
+    for (PictureBox* box : w.findChildren<PictureBox*>()) {
+        box->installEventFilter(this);
+        if (!box->takesClicks()) continue;
+        // Runs after the window's own handler of the click.
+        if (box == w.pctNew) connect(box, &PictureBox::clicked, this, &KeyboardPlay::newGame);
+        if (box == w.pctEvents || box == w.pctHelp || box == w.pctAbout || box == w.pctHighScores)
+            connect(box, &PictureBox::clicked, this, [this, box] { opener = box; });
+        connect(box, &PictureBox::clicked, this, &KeyboardPlay::afterAction);
+    }
+    connect(w.pctBoard, &PictureBox::mousePressed, this, &KeyboardPlay::afterBoardPress);
+    connect(w.Timer1, &QTimer::timeout, this, &KeyboardPlay::afterAction);
+    moveTo(CursorStart);
+}
+
+bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return keyPress(*static_cast<QKeyEvent*>(event), watched);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (watched == w.pctBoard) boardBefore();
+        if (keys) use(false);
+        break;
+    case QEvent::Show:
+        if (watched == w.pctGameOver && !event->spontaneous()) announceEnd();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+namespace {
+
+// The desktop's own key for a command, or the one most desktops use (some platforms bind no
+// key to quitting).
+bool isCommand(const QKeyEvent& event, QKeySequence::StandardKey command, QKeyCombination usual) {
+    return event.matches(command) || event.keyCombination() == usual;
+}
+
+} // namespace
+
+bool KeyboardPlay::keyPress(QKeyEvent& event, QObject* watched) {
+    const auto pressIfShown = [this](PictureBox* box) {
+        if (!box->isVisible()) return;
+        use(true);
+        press(box);
+    };
+    if (isCommand(event, QKeySequence::New, Qt::CTRL | Qt::Key_N)) {
+        pressIfShown(w.pctNew);
+        return true;
+    }
+    if (isCommand(event, QKeySequence::Undo, Qt::CTRL | Qt::Key_Z)) {
+        pressIfShown(w.pctUndo);
+        return true;
+    }
+    if (isCommand(event, QKeySequence::HelpContents, QKeyCombination(Qt::Key_F1))) {
+        pressIfShown(w.pctHelp);
+        return true;
+    }
+    if (isCommand(event, QKeySequence::Quit, Qt::CTRL | Qt::Key_Q)) {
+        // Whatever the screen, through the Exit button's own closing.
+        use(true);
+        press(w.pctExit);
+        return true;
+    }
+
+    const bool boardShown = w.pctBoard->isVisible();
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        if (!boardShown) return false;
+        const int rows = event.key() == Qt::Key_Up ? -1 : event.key() == Qt::Key_Down ? 1 : 0;
+        const int cols = event.key() == Qt::Key_Left ? -1 : event.key() == Qt::Key_Right ? 1 : 0;
+        w.pctBoard->setFocus(Qt::OtherFocusReason);
+        use(true);
+        moveTo(moveCursor(at, rows, cols));
+        return true;
+    }
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        use(true); // the focus frame moves the focus along the chain
+        return false;
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        break;
+    default:
+        return false;
+    }
+
+    // The help and about screens are left with Escape, Space or Enter; the events screen
+    // with Escape, through its Ok.
+    for (PictureBox* screen : {w.pctHelpText, w.pctAboutText}) {
+        if (screen->isVisible()) {
+            pressIfShown(screen);
+            return true;
+        }
+    }
+    if (event.key() == Qt::Key_Escape) {
+        pressIfShown(w.pctOk);
+        return true;
+    }
+    if (watched == w.pctBoard && boardShown) {
+        use(true);
+        pressCursorCell();
+        return true;
+    }
+    // A button or switch in focus presses itself.
+    if (std::find(chain.begin(), chain.end(), watched) != chain.end()) use(true);
+    return false;
+}
+
+void KeyboardPlay::press(PictureBox* box) {
+    emit box->clicked();
+}
+
+// The very handler a left click on the cell runs, at the middle of its picture.
+void KeyboardPlay::pressCursorCell() {
+    boardBefore();
+    const float x = float(w.board.CellX[at.row][at.col] + PieceSize / 2);
+    const float y = float(w.board.CellY[at.row][at.col] + PieceSize / 2);
+    w.pctBoard_MouseDown(1, 0, x, y);
+    afterBoardPress();
+}
+
+void KeyboardPlay::boardBefore() {
+    piecesBefore = w.board.BoardPieces;
+}
+
+// A removal or an explosion is told with the score it leaves; the end of a game is told
+// when Game Over shows.
+void KeyboardPlay::afterBoardPress() {
+    if (w.board.GameActive && w.board.BoardPieces != piecesBefore)
+        w.pctBoard->announce(tr("Score %1").arg(w.board.Score));
+    afterAction();
+}
+
+void KeyboardPlay::announceEnd() {
+    HighScoreTable ranked = w.table;
+    const std::int16_t rank = rankNewScore(ranked, w.board.Score);
+    w.pctGameOver->setAccessibleDescription(
+        rank != 0 ? tr("Score %1, rank %2 of the high scores").arg(w.board.Score).arg(rank)
+                  : tr("Score %1").arg(w.board.Score));
+    w.pctBoard->announce(tr("Game over! %1").arg(w.pctGameOver->accessibleDescription()));
+}
+
+void KeyboardPlay::newGame() {
+    at = CursorStart;
+    w.pctBoard->setFocus(Qt::OtherFocusReason);
+}
+
+void KeyboardPlay::afterAction() {
+    settleFocus();
+    moveTo(at); // the piece under the cursor may have changed
+    focusFrame->setShown(keys);
+}
+
+// After a screen has changed, the focus goes back to the button that opened the screen, or
+// to the first control of the screen on show.
+void KeyboardPlay::settleFocus() {
+    if (opener && w.pctBoard->isVisible()) {
+        if (opener->isVisible()) opener->setFocus(Qt::OtherFocusReason);
+        opener = nullptr;
+        return;
+    }
+    QWidget* focus = w.focusWidget();
+    if (focus && focus->isVisible() && (focus->focusPolicy() & Qt::TabFocus)) return;
+    for (PictureBox* box : chain) {
+        if (box->isVisible()) {
+            box->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (focus) focus->clearFocus(); // keys go to the window itself
+}
+
+void KeyboardPlay::use(bool byKeys) {
+    keys = byKeys;
+    cursorFrame->setVisible(keys);
+    focusFrame->setShown(keys);
+}
+
+void KeyboardPlay::moveTo(Cell cell) {
+    at = cell;
+    cursorFrame->move(toPixels(FirstCellX + CellPitch * (at.col - 1)),
+                      toPixels(FirstCellY + CellPitch * (at.row - 1)));
+    // A reader is told when the description changes, so it is set only then.
+    const QString description = describeCursor();
+    if (description != w.pctBoard->accessibleDescription())
+        w.pctBoard->setAccessibleDescription(description);
+}
+
+QString KeyboardPlay::describeCursor() const {
+    const PressOutcome outcome = outcomeOfPress(w.board.BoardPieces, at);
+    const QString cell = tr("row %1, column %2: ").arg(at.row).arg(at.col);
+    switch (outcome.kind) {
+    case PressOutcome::EmptyCell:
+        break;
+    case PressOutcome::LonePiece:
+        return cell + tr("%1, alone").arg(pieceName(outcome.piece));
+    case PressOutcome::RemovesGroup:
+        return cell + tr("%1, a group of %2, %3 points")
+                          .arg(pieceName(outcome.piece))
+                          .arg(outcome.size)
+                          .arg(outcome.points);
+    }
+    return cell + tr("empty");
+}
+
+// The pieces are named after the set the board was dealt with, which the palette holds.
+QString KeyboardPlay::pieceName(std::int16_t kind) const {
+    static const char* const balls[] = {QT_TR_NOOP("cyan ball"), QT_TR_NOOP("green ball"),
+                                        QT_TR_NOOP("grey ball"), QT_TR_NOOP("magenta ball"),
+                                        QT_TR_NOOP("red ball"),  QT_TR_NOOP("yellow ball")};
+    static const char* const squares[] = {QT_TR_NOOP("blue square"),  QT_TR_NOOP("cyan square"),
+                                          QT_TR_NOOP("green square"), QT_TR_NOOP("red square"),
+                                          QT_TR_NOOP("white square"), QT_TR_NOOP("yellow square")};
+    static const char* const faces[] = {QT_TR_NOOP("sad face"), QT_TR_NOOP("frowning face"),
+                                        QT_TR_NOOP("grinning face"), QT_TR_NOOP("smiling face"),
+                                        QT_TR_NOOP("neutral face")};
+    const auto first = w.pctPiece[1].cacheKey();
+    const int i = kind - 1;
+    if (first == w.pictures.pctBall[0].cacheKey() && i < 6) return tr(balls[i]);
+    if (first == w.pictures.pctBox[0].cacheKey() && i < 6) return tr(squares[i]);
+    if (i < 5) return tr(faces[i]);
+    return tr("piece %1").arg(kind);
+}
+
+} // namespace mirel
