@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -55,6 +56,21 @@ struct Source {
     static sf_count_t tell(void* data) { return ::lseek(of(data).fd, 0, SEEK_CUR); }
 };
 
+// The game's sounds are WAV files: RIFF (or its big-endian and 64-bit kins) holding WAVE.
+// Nothing else is handed to libsndfile, whose other decoders need not face what anyone may
+// put under a sound's name.
+bool looksLikeWav(int fd) {
+    unsigned char start[12];
+    if (::pread(fd, start, sizeof start, 0) != ssize_t(sizeof start)) return false;
+    const auto is = [&](std::size_t at, const char* tag) { return std::memcmp(start + at, tag, 4) == 0; };
+    return (is(0, "RIFF") || is(0, "RIFX") || is(0, "RF64")) && is(8, "WAVE");
+}
+
+bool isWav(int format) {
+    const int type = format & SF_FORMAT_TYPEMASK;
+    return type == SF_FORMAT_WAV || type == SF_FORMAT_WAVEX || type == SF_FORMAT_RF64;
+}
+
 struct FileDescriptor {
     int fd;
     ~FileDescriptor() {
@@ -78,14 +94,17 @@ std::optional<SoundClip> readSoundFile(const std::string& path,
     // Non-blocking, so that a FIFO put there after the caller looked cannot hold the open.
     const FileDescriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat info {};
-    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return {};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !looksLikeWav(file.fd))
+        return {};
 
     const std::int64_t sampleBudget = SampleBudgetPerSecond * maxLength.count() / 1000;
     Source source{file.fd, sf_count_t(info.st_size), HeaderAllowance + sampleBudget * BytesPerSample};
     SF_VIRTUAL_IO io{&Source::length, &Source::seek, &Source::read, &Source::write, &Source::tell};
     SF_INFO format{};
     const SoundFileHandle sound(sf_open_virtual(&io, SFM_READ, &format, &source));
-    if (!sound || format.channels < 1 || format.samplerate < MinRate || format.samplerate > MaxRate)
+    if (!sound || !isWav(format.format) || format.channels < 1 || format.samplerate < MinRate ||
+        format.samplerate > MaxRate)
         return {};
 
     const std::int64_t maxFrames =
@@ -96,14 +115,12 @@ std::optional<SoundClip> readSoundFile(const std::string& path,
     clip.channels = format.channels <= 2 ? format.channels : 1;
     // The frame count in the header may be anything: the reading stops at the end of the
     // sound or at the limit, whichever comes first.
-    clip.samples.reserve(std::size_t(std::clamp<sf_count_t>(format.frames, 0, maxFrames)) *
-                         std::size_t(clip.channels));
-    constexpr std::int64_t FramesPerBlock = 4096;
-    std::vector<float> block;
+    constexpr std::int64_t SamplesPerBlock = 16384;
+    const std::int64_t framesPerBlock = std::max<std::int64_t>(1, SamplesPerBlock / format.channels);
+    std::vector<float> block(std::size_t(framesPerBlock * format.channels));
     for (std::int64_t done = 0; done < maxFrames;) {
-        block.resize(std::size_t(std::min(FramesPerBlock, maxFrames - done) * format.channels));
-        const sf_count_t got =
-            sf_readf_float(sound.get(), block.data(), sf_count_t(block.size()) / format.channels);
+        const sf_count_t got = sf_readf_float(sound.get(), block.data(),
+                                              std::min(framesPerBlock, maxFrames - done));
         if (got <= 0) break;
         for (sf_count_t i = 0; i < got; ++i) {
             const float* frame = block.data() + i * format.channels;

@@ -28,8 +28,8 @@ struct SoundClip {
 // neither hold the game in a waited play nor fill its memory.
 inline constexpr std::chrono::milliseconds MaxSoundLength{5000};
 
-// Reads a sound file with libsndfile: any format and encoding it knows, any number of
-// channels (more than two are mixed to one). Only a regular file is opened, and only the
+// Reads a WAV file with libsndfile: any encoding it knows (PCM, float, A-law, ADPCM…), any
+// number of channels (more than two are mixed to one). Only a regular file is opened, and only the
 // first `maxLength` of sound is read however long the file says it is, with a bound on the
 // bytes read and the samples decoded to get it. Nothing for a file that cannot be played:
 // missing, not a sound, cut short before its first sample, empty, or at a rate no output
