@@ -8,13 +8,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh clang-14 libclang-rt-14-dev cmake make qt6-base-dev \
-  qt6-multimedia-dev libgl-dev
+  qt6-multimedia-dev libgl-dev libsndfile1-dev
 
 build="${MIREL_FUZZ_BUILD_DIR:-build-fuzz}"
 seconds="${MIREL_FUZZ_SECONDS:-30}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
   -DMIREL_FUZZ=ON -DMIREL_BUILD_TESTS=OFF -DMIREL_BUILD_BENCHMARKS=OFF >/dev/null
-targets=(stored_values settings)
+targets=(stored_values settings sound_file)
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 findings="$build/fuzz-findings"

@@ -17,7 +17,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
-#include <thread>
 
 namespace mirel {
 
@@ -51,9 +50,6 @@ struct SoundHandOver {
                                  std::chrono::duration_cast<Clock::duration>(StuckAfter).count();
     }
     static constexpr std::chrono::milliseconds StuckAfter{1500};
-
-    // When the output last closed a stream.
-    std::atomic<Clock::rep> lastClosed{0};
 };
 
 namespace {
@@ -61,9 +57,6 @@ namespace {
 // Between the output being started and the first samples reaching the server: the sink
 // feeds itself on a 20 ms timer, and the server buffers a little before it plays.
 constexpr std::chrono::milliseconds StartLatency{20};
-
-// How long the server takes to tell of a stream just closed.
-constexpr std::chrono::milliseconds ServerSettleTime{150};
 
 // A clip as a read-only device for the sink to pull from; it keeps the clip alive.
 class ClipDevice final : public QIODevice {
@@ -101,7 +94,6 @@ public:
         QCoreApplication::removePostedEvents(this);
         if (sink) {
             sink->stop();
-            handOver->lastClosed = Clock::now().time_since_epoch().count();
             delete sink;
         }
     }
@@ -166,7 +158,6 @@ private:
         sink = nullptr;
         playingTicket = 0;
         old->stop();
-        handOver->lastClosed = Clock::now().time_since_epoch().count();
         // Its destructor runs the thread's events, which may start the next sound: let the
         // event loop delete it, not this call.
         old->deleteLater();
@@ -189,8 +180,12 @@ QtSoundPlayer::QtSoundPlayer()
 
 namespace {
 
-// The audio library's teardown at exit frees the lock that a stuck output thread still
-// waits on, and aborts. With such a thread about, the process ends without that teardown.
+// Qt's audio teardown at exit frees the audio library's lock while a stuck output thread
+// (SoundHandOver::outputStuck) still waits on it, and PulseAudio aborts the process
+// ("pthread_mutex_destroy(&m->mutex) == 0" failed). That thread cannot be woken or stopped:
+// Qt waits in a loop for a stream that will never come up. So with such a thread about, and
+// only then, the process ends without it: at exit, this handler runs before the teardown and
+// ends the process there, its output flushed.
 void endWithoutAudioTeardown(int status, void*) {
     std::fflush(nullptr);
     std::_Exit(status);
@@ -198,6 +193,8 @@ void endWithoutAudioTeardown(int status, void*) {
 
 } // namespace
 
+// The audio objects are stopped and deleted on their own thread, before the application
+// object goes; Qt's own audio teardown then runs at exit as usual.
 QtSoundPlayer::~QtSoundPlayer() {
     thread->quit();
     // A stuck output thread must not keep the game from closing: it is left to the end of
@@ -208,12 +205,6 @@ QtSoundPlayer::~QtSoundPlayer() {
         (void)registered;
         return;
     }
-    // Closing a stream makes the server send news of its sink a moment later, and Qt's
-    // audio teardown at exit pulls the connection from under the thread that reads that
-    // news. The game usually exits right after this: let the news arrive first.
-    const Clock::time_point settled =
-        Clock::time_point(Clock::duration(handOver->lastClosed.load())) + ServerSettleTime;
-    std::this_thread::sleep_until(settled);
 }
 
 void QtSoundPlayer::play(const std::string& path, std::int16_t flags) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "sound/SoundClip.h"
-#include "sound/WavFile.h"
+#include "sound/SoundFile.h"
 
 #include <chrono>
 #include <cstdint>
@@ -47,5 +46,9 @@ private:
     std::vector<Entry> entries;
     std::uint64_t uses = 0;
 };
+
+// What is heard in place of a sound file that is missing or cannot be played: a soft,
+// short two-note chime, made in code so that it can never be missing itself.
+std::shared_ptr<const SoundClip> defaultSound();
 
 } // namespace mirel

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Remakes the game's sounds in sound/wav/ with the generator (the output is the same bytes
-# every run) and prints their length, peak and RMS when sox is installed.
+# Remakes the game's sounds in sound/wav/ with the generator, built as a target of the game's
+# own build (MIREL_BUILD_SOUND_GENERATOR), and prints their length, peak and RMS when sox is
+# installed. The output is the same bytes every run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${MIREL_SOUND_BUILD:-/tmp/mirel-sound-build}"
-mkdir -p "$build"
-g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -I. \
-  sound/generator/main.cpp sound/WavFile.cpp -o "$build/mirel-soundgen"
-"$build/mirel-soundgen" sound/wav
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DMIREL_BUILD_SOUND_GENERATOR=ON \
+  -DMIREL_BUILD_TESTS=OFF -DMIREL_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build "$build" -j2 --target mirel-soundgen
+"$build/sound/mirel-soundgen" sound/wav
 if command -v sox >/dev/null; then
   for f in sound/wav/*.wav; do
     printf '%s: ' "$f"

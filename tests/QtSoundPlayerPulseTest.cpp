@@ -1,9 +1,7 @@
 // The player against a real audio server: a private PulseAudio with a null sink, whose
 // monitor is recorded while the game's own player plays. Skipped where no server can start.
 
-#include "sound/DefaultSound.h"
 #include "sound/QtSoundPlayer.h"
-#include "sound/WavFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -14,10 +12,11 @@
 #include <QTest>
 #include <QThread>
 
+#include <sndfile.h>
+
 #include <cmath>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <sys/prctl.h>
 
@@ -163,7 +162,7 @@ public:
             if (!process.waitForFinished(5000)) process.kill();
         }
         process.waitForFinished(5000);
-        return readWavFile(file.toStdString(), 120s).clip;
+        return readSoundFile(file.toStdString(), 120s);
     }
     ~Recorder() {
         process.kill();
@@ -202,8 +201,7 @@ class QtSoundPlayerPulseTest : public QObject {
 
     std::string tone(const char* name, float level, std::chrono::milliseconds length) {
         const std::string path = dir.filePath(name).toStdString();
-        std::ofstream(path, std::ios::binary) << encodeWav(sine(level, length));
-        return path;
+        return writeWavFile(path, sine(level, length), SF_FORMAT_PCM_16) ? path : std::string();
     }
 
 private slots:
@@ -230,8 +228,8 @@ private slots:
     }
     void eachGameSoundIsHeard() {
         QFETCH(QString, path);
-        const WavReading reading = readWavFile(path.toStdString());
-        const SoundClip& file = reading.clip ? *reading.clip : *defaultSound();
+        const auto reading = readSoundFile(path.toStdString());
+        const SoundClip& file = reading ? *reading : *defaultSound();
         Recorder recorder;
         const QString why = recorder.start(server);
         QVERIFY2(why.isEmpty(), qPrintable(why));
@@ -323,7 +321,7 @@ private slots:
             QString::fromLocal8Bit(game.readAllStandardOutput()).split(' ', Qt::SkipEmptyParts);
         QCOMPARE(took.size(), files.size());
         for (int i = 0; i < files.size(); ++i) {
-            const qint64 length = ms(readWavFile(files[i].toStdString()).clip->length());
+            const qint64 length = ms(readSoundFile(files[i].toStdString())->length());
             qInfo("%s: waited %s ms for %lld ms", qPrintable(QFileInfo(files[i]).fileName()),
                   qPrintable(took[i]), length);
             QVERIFY(took[i].toLongLong() >= length && took[i].toLongLong() <= length + Late);
@@ -341,7 +339,7 @@ private slots:
         for (int round = 0; round < 2; ++round) {
             for (const char* name : {"Bleep.wav", "Explode.wav", "Bazooka.wav"}) {
                 const std::string path = GameSounds + "/" + name;
-                const qint64 length = ms(readWavFile(path).clip->length());
+                const qint64 length = ms(readSoundFile(path)->length());
                 const qint64 took = timedPlay(*player, path, SoundWait);
                 qInfo("%s without the server: %lld ms for %lld ms", name, took, length);
                 QVERIFY(took >= length && took <= length + Late);

@@ -2,13 +2,14 @@
 //   mirel-soundgen <folder>
 // writes Bleep.wav, Explode.wav and Bazooka.wav there (44.1 kHz, 16-bit, mono).
 
-#include "sound/WavFile.h"
+#include "sound/SoundFile.h"
+
+#include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <numbers>
 #include <string>
@@ -150,10 +151,7 @@ mirel::SoundClip bazooka() {
 }
 
 bool save(const std::string& path, const mirel::SoundClip& clip) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    const std::string bytes = mirel::encodeWav(clip);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    return bool(out);
+    return mirel::writeWavFile(path, clip, SF_FORMAT_PCM_16);
 }
 
 } // namespace
