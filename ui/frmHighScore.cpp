@@ -160,6 +160,7 @@ void frmHighScore::pctOk_Click() {
 
 void frmHighScore::pctReset_Click() {
     ClearHighScores(table);
+    emit tableCleared();
     accept();
 }
 
