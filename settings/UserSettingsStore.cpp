@@ -6,6 +6,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 namespace mirel {
 
@@ -33,6 +34,8 @@ QString troubleWith(const QString& path, bool writing, const QString& fallback) 
     if (folder.exists() && !folder.isDir()) return QStringLiteral("its folder is a file");
     if (file.exists() && !file.isWritable()) return QStringLiteral("it is read-only");
     if (folder.exists() && !folder.isWritable()) return QStringLiteral("its folder is read-only");
+    const QStorageInfo disk(folder.absoluteFilePath());
+    if (disk.isValid() && disk.bytesAvailable() == 0) return QStringLiteral("its disk is full");
     return fallback;
 }
 
