@@ -7,7 +7,8 @@ namespace {
 // A new row at `rank` moves the rows at and below it down one; the tenth leaves the table.
 void makeRoomAt(std::vector<std::int16_t>& rows, std::int16_t rank) {
     for (std::int16_t& row : rows)
-        if (row != 0 && row >= rank) row = row == TableSize ? 0 : static_cast<std::int16_t>(row + 1);
+        if (row != 0 && row >= rank)
+            row = row == TableSize ? 0 : static_cast<std::int16_t>(row + 1);
 }
 
 } // namespace
@@ -20,7 +21,8 @@ std::int16_t ScoreChanges::rank(HighScoreTable& table, std::int32_t score) {
         rows.push_back(change.row);
     makeRoomAt(rows, rank);
     for (std::size_t i = 0; i < ranked.size(); ++i) {
-        if (rows[i] == 0 && ranked[i].row != 0) ranked[i].name = table.HighScoreNames[ranked[i].row];
+        if (rows[i] == 0 && ranked[i].row != 0)
+            ranked[i].name = table.HighScoreNames[ranked[i].row];
         ranked[i].row = rows[i];
     }
     ranked.push_back(Ranked{score, rank, {}, false, {}});
@@ -49,7 +51,8 @@ void ScoreChanges::apply(HighScoreTable& into, const HighScoreTable& table,
             // Already in the store: find it there, unless another copy's scores pushed it out or
             // a Reset took it, and give it the name as it stands.
             for (std::int16_t r = 1; r <= TableSize && at == 0; ++r)
-                if (into.HighScores[r] == change.score && into.HighScoreNames[r] == change.storedName)
+                if (into.HighScores[r] == change.score &&
+                    into.HighScoreNames[r] == change.storedName)
                     at = r;
         } else {
             at = rankNewScore(into, change.score);

@@ -32,19 +32,18 @@ public:
     // may still be typed is kept until the next refresh, to carry the rest of its name.
     void saved(const HighScoreTable& table);
 
-    bool empty() const { return !resetFirst && ranked.empty(); }
-
 private:
     struct Ranked {
         std::int32_t score = 0;
-        std::int16_t row = 0;   // its row in this copy's table, 0 once it has left it
-        std::string name;       // the name as last seen, for a row that has left the table
-        bool stored = false;    // saved already, under `storedName`
+        std::int16_t row = 0; // its row in this copy's table, 0 once it has left it
+        std::string name;     // the name as last seen, for a row that has left the table
+        bool stored = false;  // saved already, under `storedName`
         std::string storedName;
     };
     // Applies the changes onto `into`, and where `rows` is given, the row each ranked score
     // ends up in.
-    void apply(HighScoreTable& into, const HighScoreTable& table, std::vector<std::int16_t>* rows) const;
+    void apply(HighScoreTable& into, const HighScoreTable& table,
+               std::vector<std::int16_t>* rows) const;
     const std::string& nameOf(const Ranked& change, const HighScoreTable& table) const;
 
     bool resetFirst = false;

@@ -67,7 +67,8 @@ std::optional<StoreEntries> UserSettingsStore::readFile() const {
     if (size > MaxFileBytes) return std::nullopt;
     const QByteArray text = file.read(size);
     if (text.size() != size || !file.atEnd()) return std::nullopt;
-    return parseStoreFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    return parseStoreFile(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
 bool UserSettingsStore::reload() {

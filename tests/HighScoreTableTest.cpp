@@ -129,39 +129,43 @@ private slots:
         const Scores full{100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
         QTest::newRow("a score the other copy saved survives this copy's save")
             << empty << QStringList{"other 500 X", "rank 300", "type ANNA", "save"}
-            << "500 X, 300 ANNA" << "300 ANNA";
+            << "500 X, 300 ANNA"
+            << "300 ANNA";
         QTest::newRow("a score saved onto an equal one ranks above it")
             << empty << QStringList{"rank 300", "type OLD", "other 300 X", "save"}
-            << "300 OLD, 300 X" << "300 OLD";
+            << "300 OLD, 300 X"
+            << "300 OLD";
         QTest::newRow("the newer equal score is the other's")
             << empty << QStringList{"other 300 X", "refresh", "rank 300", "type NEW", "save"}
-            << "300 NEW, 300 X" << "300 NEW, 300 X";
+            << "300 NEW, 300 X"
+            << "300 NEW, 300 X";
         QTest::newRow("both copies' scores: the best ten, in order, each once")
-            << full
-            << QStringList{"rank 95", "type A", "save", "other 85 X", "rank 55", "type B", "save",
-                           "rank 5", "save", "save"}
+            << full << QStringList{"rank 95", "type A", "save",   "other 85 X", "rank 55",
+                                   "type B",  "save",   "rank 5", "save",       "save"}
             << "100 P1, 95 A, 90 P2, 85 X, 80 P3, 70 P4, 60 P5, 55 B, 50 P6, 40 P7"
             << "100 P1, 95 A, 90 P2, 80 P3, 70 P4, 60 P5, 55 B, 50 P6, 40 P7, 30 P8";
         QTest::newRow("a Reset here wipes the other's earlier score")
-            << full << QStringList{"other 200 X", "reset", "rank 40", "type C", "save"}
-            << "40 C" << "40 C";
+            << full << QStringList{"other 200 X", "reset", "rank 40", "type C", "save"} << "40 C"
+            << "40 C";
         QTest::newRow("the other's score after a Reset saved here is kept")
             << full << QStringList{"reset", "save", "other 200 X", "rank 40", "type C", "save"}
-            << "200 X, 40 C" << "40 C";
+            << "200 X, 40 C"
+            << "40 C";
         QTest::newRow("a score ranked before a Reset is gone")
-            << empty << QStringList{"rank 300", "type ANNA", "reset", "save"} << "" << "";
+            << empty << QStringList{"rank 300", "type ANNA", "reset", "save"} << ""
+            << "";
         QTest::newRow("a name typed on after a save is carried, the score entered once")
-            << empty
-            << QStringList{"rank 300", "type AN", "save", "other 100 X", "type NA", "save",
-                           "refresh", "save"}
-            << "300 ANNA, 100 X" << "300 ANNA, 100 X";
+            << empty << QStringList{"rank 300", "type AN", "save",    "other 100 X",
+                                    "type NA",  "save",    "refresh", "save"}
+            << "300 ANNA, 100 X"
+            << "300 ANNA, 100 X";
         QTest::newRow("a score not yet saved shows among the other's and is saved once")
             << empty << QStringList{"rank 300", "type ANNA", "other 100 X", "refresh", "save"}
-            << "300 ANNA, 100 X" << "300 ANNA, 100 X";
+            << "300 ANNA, 100 X"
+            << "300 ANNA, 100 X";
         QTest::newRow("a score the other copy's pushed out is not brought back")
-            << full
-            << QStringList{"rank 15", "type LOW", "save", "other 95 X", "other 95 Y", "refresh",
-                           "save"}
+            << full << QStringList{"rank 15",    "type LOW", "save", "other 95 X",
+                                   "other 95 Y", "refresh",  "save"}
             << "100 P1, 95 Y, 95 X, 90 P2, 80 P3, 70 P4, 60 P5, 50 P6, 40 P7, 30 P8"
             << "100 P1, 95 Y, 95 X, 90 P2, 80 P3, 70 P4, 60 P5, 50 P6, 40 P7, 30 P8";
     }

@@ -224,6 +224,7 @@ class Copy:
 
     def end(self, how):
         """Ends the program by a signal or by closing its window as a window manager does."""
+        how_named = getattr(how, "name", how)
         if how == "close":
             delete = screen.intern_atom("WM_DELETE_WINDOW")
             self.window.send_event(protocol.event.ClientMessage(
@@ -236,9 +237,9 @@ class Copy:
             status = self.process.wait(30)
         except subprocess.TimeoutExpired:
             self.process.kill()
-            fail(f"the game still ran 30 s after {how}", self)
+            fail(f"the game still ran 30 s after {how_named}", self)
         if status != 0:
-            fail(f"the game ended with status {status} after {how}", self)
+            fail(f"the game ended with status {status} after {how_named}", self)
 
 
 def fresh_config(name):

@@ -357,7 +357,8 @@ private slots:
     // what a start-up reads is not written, and the one there stays readable.
     void aStoreTooLargeToReadBackIsNotWritten() {
         freshConfigFolder();
-        const QByteArray content = "[Settings]\nHighScoreName1=A" + QByteArray(100 * 1024, '\x01') + "\n";
+        const QByteArray content =
+            "[Settings]\nHighScoreName1=A" + QByteArray(100 * 1024, '\x01') + "\n";
         writeFile(storePath(), content);
         UserSettingsStore store;
         Options options;

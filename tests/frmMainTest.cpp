@@ -442,8 +442,8 @@ private slots:
         // The score is ranked against the table as stored.
         for (int r = 1; r <= TableSize; ++r)
             game.store.values["HighScore" + std::to_string(r)] = "300";
-        const auto table = decltype(w.table.HighScores){0, 300, 300, 300, 300, 300,
-                                                        300, 300, 300, 300, 300};
+        const auto table =
+            decltype(w.table.HighScores){0, 300, 300, 300, 300, 300, 300, 300, 300, 300, 300};
         game.newGame(fourMoveGame());
         w.board.BoardMines[5][5] = FlagTrue; // hidden mines do not keep a game going
         bool opened = false;

@@ -32,8 +32,9 @@ void onEndingSignal(int) {
 } // namespace
 
 ClosingSignals::ClosingSignals(frmMain& window) : QObject(&window), window(window) {
-    connect(qApp, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { this->window.SaveSettings(); }, Qt::DirectConnection);
+    connect(
+        qApp, &QGuiApplication::commitDataRequest, this,
+        [this](QSessionManager&) { this->window.SaveSettings(); }, Qt::DirectConnection);
 
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeUp) != 0) {
         qWarning("Mirel: cannot watch for the signals that end the program (%s)",
