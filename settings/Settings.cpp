@@ -20,6 +20,13 @@ bool readOnOff(SettingsStore& store, const std::string& key) {
     return readSwitch(store.read(key, "0"), 0) != 0;
 }
 
+void loadTable(SettingsStore& store, HighScoreTable& table) {
+    for (std::int16_t rank = 1; rank <= TableSize; ++rank) {
+        table.HighScoreNames[rank] = store.read(nameKey(rank), "");
+        table.HighScores[rank] = readScore(store.read(scoreKey(rank), "0"));
+    }
+}
+
 const char* onOff(bool on) {
     return on ? "1" : "0";
 }
@@ -31,10 +38,7 @@ void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table)
     options.columnShifts = readOnOff(store, "ColumnShifts");
     options.mines = readOnOff(store, "Mines");
     options.sound = readOnOff(store, "Sound");
-    for (std::int16_t rank = 1; rank <= TableSize; ++rank) {
-        table.HighScoreNames[rank] = store.read(nameKey(rank), "");
-        table.HighScores[rank] = readScore(store.read(scoreKey(rank), "0"));
-    }
+    loadTable(store, table);
     switch (readSwitch(store.read("Set", "1"), 1)) {
     case 1:
         options.set = PieceSet::Balls;
@@ -48,7 +52,9 @@ void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table)
     }
 }
 
-bool saveSettings(SettingsStore& store, const Options& options, const HighScoreTable& table) {
+namespace {
+
+void writeSettings(SettingsStore& store, const Options& options, const HighScoreTable& table) {
     store.write("RowShifts", onOff(options.rowShifts));
     store.write("ColumnShifts", onOff(options.columnShifts));
     store.write("Mines", onOff(options.mines));
@@ -60,7 +66,31 @@ bool saveSettings(SettingsStore& store, const Options& options, const HighScoreT
     store.write("Set", options.set == PieceSet::Balls   ? "1"
                        : options.set == PieceSet::Boxes ? "2"
                                                         : "3");
-    return store.save();
+}
+
+} // namespace
+
+bool saveSettings(SettingsStore& store, const Options& options, const HighScoreTable& table) {
+    return store.save([&] { writeSettings(store, options, table); });
+}
+
+bool saveSettings(SettingsStore& store, const Options& options, ScoreChanges& changes,
+                  const HighScoreTable& table) {
+    const bool saved = store.save([&] {
+        HighScoreTable stored;
+        loadTable(store, stored);
+        writeSettings(store, options, changes.onto(stored, table));
+    });
+    if (saved) changes.saved(table);
+    return saved;
+}
+
+bool refreshTable(SettingsStore& store, ScoreChanges& changes, HighScoreTable& table) {
+    if (!store.reload()) return false;
+    HighScoreTable stored;
+    loadTable(store, stored);
+    changes.refresh(table, stored);
+    return true;
 }
 
 } // namespace mirel

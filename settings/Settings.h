@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scores/HighScoreTable.h"
+#include "scores/ScoreChanges.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
@@ -15,5 +16,16 @@ void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table)
 // Writes every key, in the order they are read, and saves the store. False when the store
 // could not be saved.
 bool saveSettings(SettingsStore& store, const Options& options, const HighScoreTable& table);
+
+// The game's save: every key as above, with these options and, for the table, the one the
+// store holds at that moment with this copy's changes since its last save applied onto it.
+// The changes then count as saved. False, the changes kept for the next save, when the store
+// could not be saved.
+bool saveSettings(SettingsStore& store, const Options& options, ScoreChanges& changes,
+                  const HighScoreTable& table);
+
+// Brings `table` up to date with what the store holds now, this copy's unsaved changes applied
+// onto it. False, `table` left as it is, when the store cannot be read.
+bool refreshTable(SettingsStore& store, ScoreChanges& changes, HighScoreTable& table);
 
 } // namespace mirel

@@ -1,25 +1,23 @@
 #pragma once
 
 #include "settings/SettingsStore.h"
+#include "settings/StoreFile.h"
 
 #include <QString>
 
-#include <map>
-#include <string>
+#include <optional>
 
 namespace mirel {
 
-// The player's store: the file QSettings("Mirel", "Mirel") would use
-// ($XDG_CONFIG_HOME/Mirel/Mirel.conf, ~/.config/... by default), values under the group
-// "Settings", kept through QSettings but in the game's own plain-text format (StoreFile.h):
-// Qt's own format decodes "@Variant(...)" values, and a hand-edited one a few hundred
-// kilobytes long is enough to crash it.
+// The player's store: $XDG_CONFIG_HOME/Mirel/Mirel.conf (~/.config/... by default), values
+// under the section "Settings", in the game's own plain-text format (StoreFile.h); other
+// sections and keys in the file are kept as they are.
 //
-// Everything stored is read when the store is made. A file that cannot be read in full -
-// unreadable, a folder, larger than MaxFileBytes - leaves the defaults in play and is never
-// written over. A save replaces the file in one piece (a temporary file renamed over it,
-// under a lock file, so that two copies of the game saving together leave one of their two
-// stores), or changes nothing and says why on standard error.
+// A file that cannot be read in full - unreadable, not a plain file, larger than MaxFileBytes -
+// leaves the defaults in play and is never written over. A save holds the lock file beside the
+// store ("Mirel.conf.lock", which older copies of the game take too) while it reads the file
+// afresh and replaces it in one piece (a temporary file renamed over it); or it changes
+// nothing and says why on standard error.
 class UserSettingsStore final : public SettingsStore {
 public:
     // The game writes well under a kilobyte. A larger file is not a store it wrote, and
@@ -35,12 +33,16 @@ public:
 
     std::string read(const std::string& key, const std::string& fallback) override;
     void write(const std::string& key, const std::string& value) override;
-    bool save() override;
+    bool reload() override;
+    bool save(const std::function<void()>& writeAll) override;
 
 private:
+    // The whole file, or nothing when it cannot be read in full; a missing file is empty.
+    std::optional<StoreEntries> readFile() const;
+
     QString path;
-    std::map<std::string, std::string> stored;
-    std::map<std::string, std::string> pending;
+    StoreEntries stored;  // every key of the file as last read, sections included
+    StoreEntries pending; // keys of the section "Settings"
 };
 
 } // namespace mirel

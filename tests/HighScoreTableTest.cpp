@@ -1,4 +1,5 @@
 #include "scores/HighScoreTable.h"
+#include "scores/ScoreChanges.h"
 
 #include <QTest>
 
@@ -17,6 +18,15 @@ HighScoreTable tableOf(const Scores& scores) {
         table.HighScoreNames[r] = scores[r - 1] == 0 ? "" : "P" + std::to_string(r);
     }
     return table;
+}
+
+// The rows that hold something, as "score NAME" joined by ", ".
+QString shown(const HighScoreTable& table) {
+    QStringList rows;
+    for (int r = 1; r <= TableSize; ++r)
+        if (table.HighScores[r] != 0 || !table.HighScoreNames[r].empty())
+            rows << QString("%1 %2").arg(table.HighScores[r]).arg(table.HighScoreNames[r].c_str());
+    return rows.join(", ");
 }
 
 } // namespace
@@ -102,6 +112,91 @@ private slots:
         QCOMPARE(rankNewScore(table, 400), int16_t(3));
         for (int r = 2; r <= TableSize; ++r)
             QVERIFY(table.HighScores[r - 1] >= table.HighScores[r]);
+    }
+
+    // Two copies of the game on one store. This copy starts from what the store held; `steps`
+    // are what happens next, in order: "rank N" (this copy ranks a score), "type X" (letters
+    // typed into its new row), "reset", "save" (this copy's save), "refresh" (this copy's
+    // table brought up to date with the store), "other N X" (the other copy saves a score N
+    // named X). What the store holds at the end is `stored`, and this copy's table `mine`.
+    void twoCopiesOnOneStore_data() {
+        QTest::addColumn<Scores>("start");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("mine");
+
+        const Scores empty(10, 0);
+        const Scores full{100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
+        QTest::newRow("a score the other copy saved survives this copy's save")
+            << empty << QStringList{"other 500 X", "rank 300", "type ANNA", "save"}
+            << "500 X, 300 ANNA"
+            << "300 ANNA";
+        QTest::newRow("a score saved onto an equal one ranks above it")
+            << empty << QStringList{"rank 300", "type OLD", "other 300 X", "save"}
+            << "300 OLD, 300 X"
+            << "300 OLD";
+        QTest::newRow("the newer equal score is the other's")
+            << empty << QStringList{"other 300 X", "refresh", "rank 300", "type NEW", "save"}
+            << "300 NEW, 300 X"
+            << "300 NEW, 300 X";
+        QTest::newRow("both copies' scores: the best ten, in order, each once")
+            << full << QStringList{"rank 95", "type A", "save",   "other 85 X", "rank 55",
+                                   "type B",  "save",   "rank 5", "save",       "save"}
+            << "100 P1, 95 A, 90 P2, 85 X, 80 P3, 70 P4, 60 P5, 55 B, 50 P6, 40 P7"
+            << "100 P1, 95 A, 90 P2, 80 P3, 70 P4, 60 P5, 55 B, 50 P6, 40 P7, 30 P8";
+        QTest::newRow("a Reset here wipes the other's earlier score")
+            << full << QStringList{"other 200 X", "reset", "rank 40", "type C", "save"} << "40 C"
+            << "40 C";
+        QTest::newRow("the other's score after a Reset saved here is kept")
+            << full << QStringList{"reset", "save", "other 200 X", "rank 40", "type C", "save"}
+            << "200 X, 40 C"
+            << "40 C";
+        QTest::newRow("a score ranked before a Reset is gone")
+            << empty << QStringList{"rank 300", "type ANNA", "reset", "save"} << ""
+            << "";
+        QTest::newRow("a name typed on after a save is carried, the score entered once")
+            << empty << QStringList{"rank 300", "type AN", "save",    "other 100 X",
+                                    "type NA",  "save",    "refresh", "save"}
+            << "300 ANNA, 100 X"
+            << "300 ANNA, 100 X";
+        QTest::newRow("a score not yet saved shows among the other's and is saved once")
+            << empty << QStringList{"rank 300", "type ANNA", "other 100 X", "refresh", "save"}
+            << "300 ANNA, 100 X"
+            << "300 ANNA, 100 X";
+        QTest::newRow("a score the other copy's pushed out is not brought back")
+            << full << QStringList{"rank 15",    "type LOW", "save", "other 95 X",
+                                   "other 95 Y", "refresh",  "save"}
+            << "100 P1, 95 Y, 95 X, 90 P2, 80 P3, 70 P4, 60 P5, 50 P6, 40 P7, 30 P8"
+            << "100 P1, 95 Y, 95 X, 90 P2, 80 P3, 70 P4, 60 P5, 50 P6, 40 P7, 30 P8";
+    }
+    void twoCopiesOnOneStore() {
+        QFETCH(Scores, start);
+        QFETCH(QStringList, steps);
+        HighScoreTable stored = tableOf(start);
+        HighScoreTable mine = stored;
+        ScoreChanges changes;
+        std::int16_t typing = 0;
+        for (const QString& step : steps) {
+            const QStringList word = step.split(' ');
+            if (word[0] == "rank") {
+                typing = changes.rank(mine, word[1].toInt());
+            } else if (word[0] == "type") {
+                mine.HighScoreNames[typing] += word[1].toStdString();
+            } else if (word[0] == "reset") {
+                changes.reset(mine);
+            } else if (word[0] == "save") {
+                stored = changes.onto(stored, mine);
+                changes.saved(mine);
+            } else if (word[0] == "refresh") {
+                changes.refresh(mine, stored);
+            } else {
+                QCOMPARE(word[0], "other");
+                const std::int16_t rank = rankNewScore(stored, word[1].toInt());
+                stored.HighScoreNames[rank] = word[2].toStdString();
+            }
+        }
+        QTEST(shown(stored), "stored");
+        QTEST(shown(mine), "mine");
     }
 };
 

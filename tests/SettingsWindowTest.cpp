@@ -116,10 +116,8 @@ private slots:
             QTest::mouseClick(w.pctMinesSelection, Qt::LeftButton, {}, QPoint(5, 5));
             QTest::mouseClick(w.pctColumnShiftsSelection, Qt::LeftButton, {}, QPoint(5, 5));
             QTest::mouseClick(w.pctOk, Qt::LeftButton, {}, QPoint(5, 5));
-            w.table.HighScoreNames[1] = "ANNA";
-            w.table.HighScores[1] = 300;
-            w.table.HighScoreNames[2] = "B0B7";
-            w.table.HighScores[2] = 42;
+            w.table.HighScoreNames[w.changes.rank(w.table, 300)] = "ANNA";
+            w.table.HighScoreNames[w.changes.rank(w.table, 42)] = "B0B7";
             run.exit();
         }
         const QByteArray text = storeText();

@@ -410,6 +410,9 @@ private slots:
         QVERIFY(!w.board.GameActive);
         QCOMPARE(w.table.HighScores[1], 18);
         QCOMPARE(w.table.NewHighScoreRank, int16_t(0));
+        // Stored as soon as the window closed.
+        QCOMPARE(game.store.values["HighScoreName1"], std::string("ABXYZ78"));
+        QCOMPARE(game.store.values["HighScore1"], std::string("18"));
 
         // Undo does nothing once the game is over.
         const Grid finalBoard = w.board.BoardPieces;
@@ -429,6 +432,10 @@ private slots:
         QCOMPARE(typed, QStringLiteral("AB1"));
         QCOMPARE(QString::fromStdString(w.table.HighScoreNames[2]), QStringLiteral("ABXYZ78"));
         QCOMPARE(w.table.HighScores[2], 18);
+        // Each score stored once, the newer above.
+        QCOMPARE(game.store.values["HighScoreName1"], std::string("AB1"));
+        QCOMPARE(game.store.values["HighScoreName2"], std::string("ABXYZ78"));
+        QCOMPARE(game.store.values["HighScore3"], std::string("0"));
     }
 
     // No mouse at all: New, the cursor to each move, the name, Ok and Exit, all by keys.
@@ -541,9 +548,11 @@ private slots:
     void anUnrankedScoreLeavesGameOverShown() {
         Game game(false);
         frmMain& w = game.window;
+        // The score is ranked against the table as stored.
         for (int r = 1; r <= TableSize; ++r)
-            w.table.HighScores[r] = 300;
-        const auto table = w.table.HighScores;
+            game.store.values["HighScore" + std::to_string(r)] = "300";
+        const auto table =
+            decltype(w.table.HighScores){0, 300, 300, 300, 300, 300, 300, 300, 300, 300, 300};
         game.newGame(fourMoveGame());
         w.board.BoardMines[5][5] = FlagTrue; // hidden mines do not keep a game going
         bool opened = false;
@@ -593,6 +602,8 @@ private slots:
         for (int r = 1; r <= TableSize; ++r) {
             QVERIFY(w.table.HighScoreNames[r].empty());
             QCOMPARE(w.table.HighScores[r], 0);
+            // The emptied table is stored at once.
+            QCOMPARE(game.store.values["HighScore" + std::to_string(r)], std::string("0"));
         }
         // The game in progress comes back as it was, without the title.
         QVERIFY(w.pctBoard->isVisible());

@@ -4,6 +4,7 @@
 #include "core/SteadyTickClock.h"
 #include "settings/UserSettingsStore.h"
 #include "sound/ModuleSoundPlayer.h"
+#include "ui/ClosingSignals.h"
 #include "ui/frmMain.h"
 
 #include <QEvent>
@@ -46,6 +47,7 @@ int runGame(QApplication& app, const std::function<void(QWidget&)>& beforeShow) 
     ModuleSoundPlayer sound(ModuleSoundPlayer::besideProgram());
     UserSettingsStore store;
     frmMain window(clock, random, sound, store);
+    new ClosingSignals(window);
     // Qt Multimedia takes longer to load than the rest of the start-up, so it waits until
     // the window is up (or the first sound). Watchers added by `beforeShow` see the first
     // paint before this does.

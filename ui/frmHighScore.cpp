@@ -176,6 +176,7 @@ void frmHighScore::pctOk_Click() {
 
 void frmHighScore::pctReset_Click() {
     ClearHighScores(table);
+    emit tableCleared();
     accept();
 }
 

@@ -43,6 +43,10 @@ public:
     CellGrid ScoreCellX{};
     CellGrid ScoreCellY{};
 
+signals:
+    // Reset has emptied the table.
+    void tableCleared();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -209,9 +209,10 @@ void frmMain::LoadSettings() {
 }
 
 void frmMain::SaveSettings() {
-    // A store that cannot be saved says why on standard error and keeps what it held; the
-    // game still closes.
-    saveSettings(store, shownOptions(), table);
+    // Another copy of the game may have saved since, so this copy's changes to the table go
+    // onto the one stored now. A store that cannot be saved says why on standard error and
+    // keeps what it held; the changes wait for the next save, and the game goes on or closes.
+    saveSettings(store, shownOptions(), changes, table);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -431,12 +432,18 @@ void frmMain::EndGame() {
     pctGameOver->show();
     pctGameOver->repaint();
 
-    if (rankNewScore(table, board.Score) != 0) showHighScoreWindow();
+    // The score is ranked among those other copies have saved too, and saved once named.
+    refreshTable(store, changes, table);
+    if (changes.rank(table, board.Score) != 0) {
+        showHighScoreWindow();
+        SaveSettings();
+    }
     board.GameActive = false;
 }
 
 void frmMain::pctHighScores_Click() {
     table.NewHighScoreRank = 0;
+    refreshTable(store, changes, table);
     showHighScoreWindow();
 }
 
@@ -444,7 +451,13 @@ void frmMain::showHighScoreWindow() {
     // The window is made afresh for every showing, and gone when it closes.
     HideMainScreen();
     frmHighScore highScores(table, pictures, this);
+    bool cleared = false;
+    connect(&highScores, &frmHighScore::tableCleared, this, [&] {
+        changes.reset(table);
+        cleared = true;
+    });
     highScores.exec();
+    if (cleared) SaveSettings();
     ShowMainScreen();
 }
 

@@ -6,6 +6,7 @@
 #include "core/TickClock.h"
 #include "hazards/ShiftSchedule.h"
 #include "scores/HighScoreTable.h"
+#include "scores/ScoreChanges.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "ui/PictureBox.h"
@@ -73,6 +74,7 @@ public:
     BoardModel board;
     ShiftClock shifts;
     HighScoreTable table;
+    ScoreChanges changes; // to the table, since the last save
 
     // The pictures, and the palette the board is painted from (kind k with pctPiece[k]).
     const Pictures pictures = Pictures::load();

@@ -20,8 +20,14 @@ public:
         writes.push_back(key);
         pending[key] = value;
     }
-    bool save() override {
+    bool reload() override { return !failReads; }
+    bool save(const std::function<void()>& writeAll) override {
         ++saves;
+        if (failReads) {
+            pending.clear();
+            return false;
+        }
+        writeAll();
         if (failSaves) {
             pending.clear();
             return false;
@@ -38,6 +44,7 @@ public:
     std::vector<std::string> writes;
     int saves = 0;
     bool failSaves = false;
+    bool failReads = false;
 };
 
 } // namespace mirel::testing

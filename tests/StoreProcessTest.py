@@ -1,0 +1,372 @@
+#!/usr/bin/python3
+"""Real copies of the game on a real X server, sharing one store: a game played to its end by
+clicks, the name typed, and each way the program can end. Checks what the store file holds
+afterwards. Usage: StoreProcessTest.py path/to/mirel"""
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+from Xlib import X, XK, display, protocol
+from Xlib.ext import xtest
+
+GAME = os.path.realpath(sys.argv[1])
+HERE = os.path.dirname(os.path.realpath(__file__))
+MAIN_SIZE, HIGH_SCORE_SIZE = (676, 375), (609, 337)
+NEW, HIGH_SCORES, SET = (646, 102), (638, 142), (635, 206)  # main window, in pixels
+OK, RESET = (545, 146), (560, 174)  # high-score window
+copies = []  # the copies started, in order
+
+
+def fail(message, *copies):
+    print("FAIL:", message)
+    for copy in copies:
+        print("--- copy", copy.name, "said:\n" + copy.log())
+    sys.exit(1)
+
+
+def wait_for(what, seconds=20.0):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = what()
+        if found:
+            return found
+        time.sleep(0.01)
+    return None
+
+
+def read_store(folder):
+    """The keys of the section Settings, or None when there is no store."""
+    path = os.path.join(folder, "Mirel", "Mirel.conf")
+    if not os.path.exists(path):
+        return None
+    keys, section = {}, ""
+    for line in open(path, encoding="utf-8"):
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            section = line[1:-1]
+        elif "=" in line and section == "Settings":
+            key, value = line.split("=", 1)
+            keys[key.strip()] = value.strip()
+    expected = ["RowShifts", "ColumnShifts", "Mines", "Sound", "Set"]
+    expected += [f"HighScore{p}{r}" for r in range(1, 11) for p in ("Name", "")]
+    missing = [key for key in expected if key not in keys]
+    if missing:
+        fail(f"the store lacks {missing}")
+    return keys
+
+
+def table(keys):
+    """The rows that hold something, as (score, name), best first."""
+    rows = [(int(keys[f"HighScore{r}"]), keys[f"HighScoreName{r}"]) for r in range(1, 11)]
+    return [row for row in rows if row != (0, "")]
+
+
+def write_store(folder, rows, set_="1"):
+    os.makedirs(os.path.join(folder, "Mirel"), exist_ok=True)
+    lines = ["[Settings]", f"Set={set_}"]
+    for rank, (score, name) in enumerate(rows, 1):
+        lines += [f"HighScoreName{rank}={name}", f"HighScore{rank}={score}"]
+    with open(os.path.join(folder, "Mirel", "Mirel.conf"), "w") as file:
+        file.write("\n".join(lines) + "\n")
+
+
+def largest_group(cells):
+    """A cell of the largest group of two or more pieces of one colour, or None."""
+    best, size_of_best, seen = None, 1, set()
+    for start, colour in cells.items():
+        if start in seen or colour == b"\0\0\0":
+            continue
+        group, todo = {start}, [start]
+        while todo:
+            r, c = todo.pop()
+            for near in ((r + 1, c), (r - 1, c), (r, c + 1), (r, c - 1)):
+                if near not in group and cells.get(near) == colour:
+                    group.add(near)
+                    todo.append(near)
+        seen |= group
+        if len(group) > size_of_best:
+            best, size_of_best = start, len(group)
+    return best
+
+
+class Copy:
+    """One running copy of the game, with its config folder."""
+
+    def __init__(self, name, config):
+        self.name, self.config = name, config
+        self.last_click = (None, 0.0)
+        self.log_path = os.path.join(work, f"{name}-{time.monotonic_ns()}.log")
+        runtime = os.path.join(work, "runtime")
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        env = dict(os.environ, HOME=os.path.join(work, "home"), XDG_CONFIG_HOME=config,
+                   XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
+
+        def default_signals():  # a shell starts background jobs ignoring SIGINT
+            for ending in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
+                signal.signal(ending, signal.SIG_DFL)
+
+        self.process = subprocess.Popen([GAME], env=env, stdout=open(self.log_path, "w"),
+                                        stderr=subprocess.STDOUT, preexec_fn=default_signals)
+        self.window = wait_for(lambda: self.find(MAIN_SIZE))
+        if not self.window:
+            fail("no main window within 20 s", self)
+        # Two copies side by side, one above the other, so that neither hides the other.
+        y = 390 * len([copy for copy in copies if copy.process.poll() is None])
+        copies.append(self)
+        self.window.configure(y=y)
+        screen.sync()
+        wait_for(lambda: self.window.get_geometry().y == y, 5)
+
+    def log(self):
+        return open(self.log_path).read()
+
+    def find(self, size):
+        if self.process.poll() is not None:
+            fail(f"the game ended early with status {self.process.returncode}", self)
+        pid_atom = screen.intern_atom("_NET_WM_PID")
+        for window in root.query_tree().children:
+            try:
+                if window.get_attributes().map_state != X.IsViewable:
+                    continue
+                pid = window.get_full_property(pid_atom, X.AnyPropertyType)
+                geometry = window.get_geometry()
+            except Exception:
+                continue
+            if pid and pid.value[0] == self.process.pid and \
+                    (geometry.width, geometry.height) == size:
+                return window
+        return None
+
+    def click(self, window, at):
+        # A second press on the same spot soon after is a double-click, which the game takes
+        # as one click.
+        if self.last_click[0] == (window.id, at):
+            time.sleep(max(0.0, self.last_click[1] + 0.6 - time.monotonic()))
+        self.last_click = ((window.id, at), time.monotonic())
+        origin = window.translate_coords(root, 0, 0)
+        xtest.fake_input(screen, X.MotionNotify, x=at[0] - origin.x, y=at[1] - origin.y)
+        xtest.fake_input(screen, X.ButtonPress, 1)
+        xtest.fake_input(screen, X.ButtonRelease, 1)
+        screen.sync()
+
+    def cells(self):
+        """The colour at the centre of each of the 150 cells, (row, col) -> bytes: one line of
+        pixels through each row's centres."""
+        cells = {}
+        for r in range(1, 11):
+            line = self.window.get_image(19, 22 + 36 * (r - 1), 36 * 14 + 1, 1, X.ZPixmap,
+                                         0xFFFFFFFF).data
+            for c in range(1, 16):
+                cells[r, c] = line[36 * (c - 1) * 4:][:3]
+        return cells
+
+    def play_to_the_end(self):
+        """Plays a game until the high-score window opens, and returns that window."""
+        black = b"\0\0\0"
+        started, clicks = time.monotonic(), 0
+        self.click(self.window, NEW)
+        if not wait_for(lambda: black not in self.cells().values()):
+            fail("New dealt no full board", self)
+        cells = self.cells()
+        while not self.find(HIGH_SCORE_SIZE):
+            at = largest_group(cells)
+            if at is None:
+                break
+            clicks += 1
+            self.click(self.window, (19 + 36 * (at[1] - 1), 22 + 36 * (at[0] - 1)))
+            cells = self.settled(cells)
+        dialog = wait_for(lambda: self.find(HIGH_SCORE_SIZE))
+        print(f"  {clicks} clicks in {time.monotonic() - started:.1f} s")
+        return dialog or fail("the game ended without a high-score window", self)
+
+    def settled(self, before):
+        """The cells once a click on `before` has been handled: changed, and the same twice."""
+        end, last = time.monotonic() + 20, before
+        while time.monotonic() < end:
+            time.sleep(0.02)
+            now = self.cells()
+            if now == last and now != before:
+                return now
+            last = now
+        return last
+
+    def type(self, window, text):
+        origin = window.translate_coords(root, 0, 0)
+        xtest.fake_input(screen, X.MotionNotify, x=10 - origin.x, y=10 - origin.y)
+        for char in text:
+            keysym = XK.XK_Return if char == "\n" else XK.string_to_keysym(char.lower())
+            code = screen.keysym_to_keycode(keysym)
+            xtest.fake_input(screen, X.KeyPress, code)
+            xtest.fake_input(screen, X.KeyRelease, code)
+        screen.sync()
+        time.sleep(0.3)  # the keys are handled
+
+    def name_score(self, name):
+        """Plays a game to its end, types the name and closes the window with Ok."""
+        dialog = self.play_to_the_end()
+        self.type(dialog, name + "\n")
+        self.click(dialog, OK)
+        if not wait_for(lambda: not self.find(HIGH_SCORE_SIZE), 5):
+            fail("Ok did not close the high-score window", self)
+        time.sleep(0.2)
+
+    def reset_table(self):
+        self.click(self.window, HIGH_SCORES)
+        dialog = wait_for(lambda: self.find(HIGH_SCORE_SIZE), 5) or fail("no high scores", self)
+        self.click(dialog, RESET)
+        if not wait_for(lambda: not self.find(HIGH_SCORE_SIZE), 5):
+            fail("Reset did not close the high-score window", self)
+        time.sleep(0.2)
+
+    def end(self, how):
+        """Ends the program by a signal or by closing its window as a window manager does."""
+        how_named = getattr(how, "name", how)
+        if how == "close":
+            delete = screen.intern_atom("WM_DELETE_WINDOW")
+            self.window.send_event(protocol.event.ClientMessage(
+                window=self.window, client_type=screen.intern_atom("WM_PROTOCOLS"),
+                data=(32, [delete, X.CurrentTime, 0, 0, 0])), event_mask=X.NoEventMask)
+            screen.flush()
+        else:
+            self.process.send_signal(how)
+        try:
+            status = self.process.wait(30)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            fail(f"the game still ran 30 s after {how_named}", self)
+        if status != 0:
+            fail(f"the game ended with status {status} after {how_named}", self)
+
+
+def fresh_config(name):
+    folder = os.path.join(work, name)
+    os.makedirs(folder)
+    return folder
+
+
+def check(condition, message, *copies):
+    if not condition:
+        fail(message, *copies)
+
+
+def fill_up(folder):
+    """Fills the file system of `folder`; returns the file that fills it."""
+    filler = os.path.join(folder, "filler")
+    file = os.open(filler, os.O_WRONLY | os.O_CREAT)
+    try:
+        while os.write(file, b"\0" * 4096):
+            pass
+    except OSError:
+        pass
+    os.close(file)
+    return filler
+
+
+def each_signal_saves():
+    """For each signal: the set switch clicked, a game played to its end. SIGINT and SIGHUP
+    (twice) come while the name is half typed. SIGTERM comes after a name was typed and Ok
+    clicked on a full file system, and room made since."""
+    for ending in (signal.SIGINT, signal.SIGHUP, signal.SIGTERM):
+        config = fresh_config(ending.name)
+        full = ending == signal.SIGTERM and subprocess.run(
+            ["mount", "-t", "tmpfs", "-o", "size=128k", "tmpfs", config]).returncode == 0
+        if full:
+            write_store(config, [(5, "OLD")])
+            store = os.path.join(config, "Mirel", "Mirel.conf")
+            before = open(store, "rb").read()
+        copy = Copy(ending.name, config)
+        copy.click(copy.window, SET)
+        dialog = copy.play_to_the_end()
+        if full:
+            filler = fill_up(config)
+            copy.type(dialog, "FULL\n")
+            copy.click(dialog, OK)
+            wait_for(lambda: not copy.find(HIGH_SCORE_SIZE))
+            time.sleep(0.5)
+            check(open(store, "rb").read() == before, "a save onto a full disk changed the store",
+                  copy)
+            check("were not saved to" in copy.log(), "a save onto a full disk said nothing",
+                  copy)
+            check(os.listdir(os.path.join(config, "Mirel")) == ["Mirel.conf"],
+                  "a save onto a full disk left files beside the store", copy)
+            print("  a full file system: the store kept whole, and standard error says \"" +
+                  next(line for line in copy.log().splitlines() if "not saved" in line) + '"')
+            os.remove(filler)
+            names = ["FULL", "OLD"]
+        else:
+            copy.type(dialog, "HAL")
+            if ending == signal.SIGHUP:
+                copy.process.send_signal(ending)
+            names = ["HAL"]
+        copy.end(ending)
+        keys = read_store(config)
+        if full:
+            subprocess.run(["umount", "-l", config])
+        check(keys and keys["Set"] == "2", f"{ending.name}: the set switch was not saved", copy)
+        rows = table(keys)
+        check([name for _, name in rows] == names and rows[0][0] > 0,
+              f"{ending.name}: the store holds {rows}, not the scores named {names}", copy)
+        print(f"{ending.name}: exit status 0, the store holds Set=2 and {rows}")
+    if not full:
+        print("SKIP the full file system: no private tmpfs can be mounted here (needs root)")
+
+
+def two_copies_on_one_store():
+    """Two copies on a full table: both rank a score, one clicks Reset, the other ranks
+    again, then they close, the one started first last."""
+    config = fresh_config("two")
+    old = [(10 - r, f"OLD{r}") for r in range(10)]
+    write_store(config, old)
+    first, second = Copy("first", config), Copy("second", config)
+
+    def stored(what, expected):
+        rows = table(read_store(config))
+        check(expected(rows), f"{what}: the store holds {rows}", first, second)
+        print(f"{what}: {rows}")
+        return rows
+
+    first.name_score("FIRST")
+    second.name_score("SECOND")
+    stored("both copies ranked", lambda rows: [score for score, _ in rows] == sorted(
+        (score for score, _ in rows), reverse=True) and len(rows) == 10 and
+        sorted(name for _, name in rows if not name.startswith("OLD")) == ["FIRST", "SECOND"]
+        and [row for row in rows if row[1].startswith("OLD")] == old[:8])
+    first.reset_table()
+    stored("Reset in one after a ranking in the other", lambda rows: rows == [])
+    second.name_score("AFTER")
+    rows = stored("a ranking in one after a Reset in the other",
+                  lambda rows: [name for _, name in rows] == ["AFTER"])
+    second.end(signal.SIGTERM)
+    first.end("close")
+    stored("both closed, the first started last", lambda now: now == rows)
+
+
+# Mounts made here (a full file system) stay private to this run.
+if len(sys.argv) == 2 and os.geteuid() == 0 and subprocess.run(
+        ["unshare", "-m", "true"], stderr=subprocess.DEVNULL).returncode == 0:
+    os.execvp("unshare", ["unshare", "-m", "--propagation", "private", "/usr/bin/python3",
+                          __file__, GAME, "in-namespace"])
+
+work = tempfile.mkdtemp()
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x800x24", "-nolisten",
+                         "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+try:
+    os.environ["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
+    screen = display.Display()
+    root = screen.screen().root
+    os.environ.setdefault("LSAN_OPTIONS", "suppressions=" +
+                          os.path.join(HERE, "..", ".ci", "lsan.supp"))
+    started = time.monotonic()
+    each_signal_saves()
+    two_copies_on_one_store()
+    print(f"PASS in {time.monotonic() - started:.1f} s")
+finally:
+    for running in copies:
+        if running.process.poll() is None:
+            running.process.kill()
+    xvfb.kill()
+    shutil.rmtree(work, ignore_errors=True)
