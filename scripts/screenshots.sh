@@ -41,7 +41,8 @@ chmod 700 "$dir/runtime"
 } >"$dir/config/Mirel/Mirel.conf"
 HOME="$dir" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
   QT_QPA_PLATFORM=xcb "$game" >"$dir/game.log" 2>&1 &
-started+=($!)
+game_pid=$!
+started+=($game_pid)
 
 window=""
 for _ in $(seq 200); do
@@ -53,9 +54,13 @@ done
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
 shot() { import -window "${2:-$window}" -depth 8 "$1"; }
-save() { # name [window]: a small PNG in the output folder
-  shot "$dir/shot.png" "${2:-}"
-  convert "$dir/shot.png" -strip -define png:compression-level=9 "$out/$1.png"
+save() { # name [screenshot]: a small PNG in the output folder, of the window as it is now
+  local from="${2:-}"
+  if [ -z "$from" ]; then
+    from="$dir/shot.png"
+    shot "$from"
+  fi
+  convert "$from" -strip -define png:compression-level=9 "$out/$1.png"
   echo "$out/$1.png"
 }
 
@@ -104,14 +109,24 @@ singles() {
         }
     }'
 }
-# Whether a cell shows the given picture (a PNG of art/png).
-shows() { # row col picture
-  shot "$dir/now.png"
-  convert "$dir/now.png" -crop "32x32+$(cell_x "$2")+$(cell_y "$1")" +repage "$dir/cell.png"
-  convert "art/png/$3.png" -background black -flatten "$dir/picture.png"
+# Whether a screenshot shows the given picture (one of art/png) at x, y in the window.
+shows_at() { # screenshot x y picture
+  convert "art/png/$4.png" -background black -flatten "$dir/picture.png"
+  convert "$1" -crop "$(identify -format %wx%h "$dir/picture.png")+$2+$3" +repage "$dir/cell.png"
   local differ
   differ="$(compare -metric AE -fuzz 8% "$dir/cell.png" "$dir/picture.png" null: 2>&1 || true)"
   [ "${differ%% *}" -lt 40 ] 2>/dev/null
+}
+shows() { shows_at "$1" "$(cell_x "$3")" "$(cell_y "$2")" "$4"; } # screenshot row col picture
+# Waits until the window shows a picture at x, y.
+wait_for() { # x y picture
+  for _ in $(seq 100); do
+    shot "$dir/wait.png"
+    shows_at "$dir/wait.png" "$@" && return
+    sleep 0.1
+  done
+  echo "the window never showed $3 at $1, $2" >&2
+  exit 1
 }
 
 # The three piece sets, each a fresh deal.
@@ -129,20 +144,41 @@ click 635 206 # back to the balls
 # do nothing unless a mine lies there, until one goes off: the mine shows for a second, then
 # the fire burns the block around it for another. A deal with no mine found is dealt again.
 click 637 233
+wait_for 240 156 no
 click 259 168
+wait_for 240 156 yes
 click 303 200
+wait_for 622 90 new
 found=""
 for _ in $(seq 8); do
   click 646 102
   for at in $(singles | tr ' ' ,); do
     IFS=, read -r row col <<<"$at"
     xdotool mousemove --window "$window" $(($(cell_x "$col") + 16)) $(($(cell_y "$row") + 16)) click 1
-    sleep 0.2
-    if shows "$row" "$col" mine; then
-      sleep 1.2
-      save mine
-      sleep 1.5
+    # The game is held still while it is looked at: a screenshot can take longer than the
+    # second the mine shows on a busy machine.
+    sleep 0.3
+    kill -STOP "$game_pid"
+    shot "$dir/now.png"
+    if shows "$dir/now.png" "$row" "$col" mine; then
+      save mine "$dir/now.png"
       found=1
+      # Its second has passed while it was held: let go, the fire burns at once, for a
+      # second, and that is the better picture when it is caught.
+      for _ in 1 2 3; do
+        kill -CONT "$game_pid"
+        sleep 0.3
+        kill -STOP "$game_pid"
+        shot "$dir/now.png"
+        if shows "$dir/now.png" "$row" "$col" fire; then
+          save mine "$dir/now.png"
+          break
+        fi
+      done
+    fi
+    kill -CONT "$game_pid"
+    if [ -n "$found" ]; then
+      sleep 2 # until the board has settled
       break 2
     fi
   done
@@ -165,7 +201,11 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 [ -n "$scores" ] || { echo "the game ended without asking for a name" >&2; exit 1; }
-xdotool type --window "$scores" --delay 80 PLAYER
-xdotool key --window "$scores" Return
+# Typed through the server's own input, into the window under the pointer.
+xdotool mousemove --window "$scores" 20 20
+xdotool windowfocus "$scores" 2>/dev/null || true
+xdotool type --delay 80 PLAYER
+xdotool key Return
 sleep 0.5
-save highscores "$scores"
+shot "$dir/scores.png" "$scores"
+save highscores "$dir/scores.png"
