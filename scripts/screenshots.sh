@@ -67,17 +67,15 @@ save() { # name [screenshot]: a small PNG in the output folder, of the window as
 # The board: 15 x 10 cells of 32 pixels, one every 36, the first at (3, 6) in the window.
 cell_x() { echo $((3 + 36 * ($1 - 1))); }
 cell_y() { echo $((6 + 36 * ($1 - 1))); }
-# Each cell's look, as "row col signature" lines: a few of its pixels, equal for equal pieces.
+# Each cell's look, as "row col signature" lines: every fourth pixel of it, equal for equal
+# pieces and all black for an empty cell.
 cells() {
-  shot "$dir/board.txt"
+  shot "$dir/board.png"
+  convert "$dir/board.png" -crop 540x360+3+6 +repage -filter point -resize 135x90 "$dir/board.txt"
   awk -F'[ ,:]+' '
-    NR > 1 && $1 < 543 && $2 < 366 {
-      cx = $1 - 3; cy = $2 - 6
-      if (cx % 36 > 31 || cy % 36 > 31) next
-      px = cx % 36; py = cy % 36
-      if ((px == 8 || px == 16 || px == 24) && (py == 8 || py == 16 || py == 24))
-        for (i = 3; i <= NF; ++i)
-          if ($i ~ /^#/) { look[int(cy / 36) + 1 " " int(cx / 36) + 1] = look[int(cy / 36) + 1 " " int(cx / 36) + 1] $i; break }
+    NR > 1 {
+      for (i = 3; i <= NF; ++i)
+        if ($i ~ /^#/) { look[int($2 / 9) + 1 " " int($1 / 9) + 1] = look[int($2 / 9) + 1 " " int($1 / 9) + 1] $i; break }
     }
     END { for (c in look) print c, look[c] }' "$dir/board.txt"
 }
@@ -86,11 +84,10 @@ pair() {
   cells | awk '
     { look[$1 "," $2] = $3 }
     END {
-      empty = "#000000#000000#000000#000000#000000#000000#000000#000000#000000"
       for (r = 10; r >= 1; --r)
         for (c = 1; c <= 15; ++c) {
           l = look[r "," c]
-          if (l == empty) continue
+          if (l ~ /^(#000000)+$/) continue
           if (c < 15 && l == look[r "," (c + 1)]) { print r, c; exit }
           if (r > 1 && l == look[(r - 1) "," c]) { print r, c; exit }
         }
