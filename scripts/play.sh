@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Mirel (installing what it needs) and starts the game.
+# Builds the game (installing what it needs): the program, with its sound player and its
+# sounds beside it, and nothing else; then starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+MIREL_TARGETS=mirel scripts/setup.sh
 exec "${MIREL_BUILD_DIR:-build}/mirel"

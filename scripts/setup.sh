@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building Mirel needs on Debian 12, when it is missing, and configures and
-# builds the game and its tests in build/ (or $MIREL_BUILD_DIR).
+# builds in build/ (or $MIREL_BUILD_DIR): everything, or only the targets named in
+# $MIREL_TARGETS (scripts/play.sh builds only the game).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,4 +9,6 @@ scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-multimedia-dev libgl
 
 build="${MIREL_BUILD_DIR:-build}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+targets=()
+for target in ${MIREL_TARGETS:-}; do targets+=(--target "$target"); done
+cmake --build "$build" -j"$(nproc)" "${targets[@]}"

@@ -104,6 +104,8 @@ for size in 32 48 64 128 256; do
     fi
 done
 
+[ -f "$prefix/$data_dir/man/man6/mirel.6" ] || fail "no manual page man6/mirel.6"
+
 # The menu entry and the description, valid and naming each other and the icon.
 if [ ! -f "$desktop" ]; then
     fail "no menu entry $id.desktop"
