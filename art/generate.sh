@@ -9,6 +9,9 @@ ART="$(cd "$(dirname "$0")" && pwd)"
 ROOT="$(dirname "$ART")"
 BUILD="${MIREL_ART_BUILD:-/tmp/mirel-artgen-build}"
 
+# The lettering's typeface.
+"$ROOT/scripts/install-packages.sh" fonts-dancingscript
+
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DMIREL_BUILD_ART_GENERATOR=ON \
     -DMIREL_BUILD_TESTS=OFF -DMIREL_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$BUILD" -j2 --target mirel-artgen
