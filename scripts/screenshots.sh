@@ -44,12 +44,20 @@ HOME="$dir" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
 game_pid=$!
 started+=($game_pid)
 
-window=""
-for _ in $(seq 200); do
-  window="$(xdotool search --onlyvisible --name '^Mirel$' 2>/dev/null | head -n 1 || true)"
-  [ -n "$window" ] && break
-  sleep 0.1
-done
+# Runs a command every tenth of a second until it prints something (at most $1 tries), and
+# prints that.
+await() {
+  local tries="$1" found=""
+  shift
+  for _ in $(seq "$tries"); do
+    found="$("$@")"
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  printf '%s' "$found"
+}
+game_window() { xdotool search --onlyvisible --name '^Mirel$' 2>/dev/null | head -n 1 || true; }
+window="$(await 200 game_window)"
 [ -n "$window" ] || { cat "$dir/game.log"; echo "the game's window did not show" >&2; exit 1; }
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
@@ -191,12 +199,7 @@ for _ in $(seq 150); do
   click $(($(cell_x "$col") + 16)) $(($(cell_y "$row") + 16))
 done
 other_window() { xdotool search --onlyvisible --name '^Mirel$' | grep -vx "$window" | head -n 1 || true; }
-scores=""
-for _ in $(seq 50); do
-  scores="$(other_window)"
-  [ -n "$scores" ] && break
-  sleep 0.1
-done
+scores="$(await 50 other_window)"
 [ -n "$scores" ] || { echo "the game ended without asking for a name" >&2; exit 1; }
 # Typed through the server's own input, into the window under the pointer.
 xdotool mousemove --window "$scores" 20 20
