@@ -4,8 +4,7 @@
 build="${MIREL_BUILD_DIR:-build}"
 
 bench_build() { # targets...
-  scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev libsndfile1-dev \
-    xvfb pulseaudio pulseaudio-utils >&2
+  scripts/install-packages.sh --build xvfb pulseaudio pulseaudio-utils >&2
   if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   fi

@@ -7,8 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh clang-14 libclang-rt-14-dev cmake make qt6-base-dev \
-  qt6-multimedia-dev libgl-dev libsndfile1-dev
+scripts/install-packages.sh --build clang-14 libclang-rt-14-dev
 
 build="${MIREL_FUZZ_BUILD_DIR:-build-fuzz}"
 seconds="${MIREL_FUZZ_SECONDS:-30}"

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev libsndfile1-dev
+scripts/install-packages.sh --build
 
 build="${MIREL_BUILD_DIR:-build}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null

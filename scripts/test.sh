@@ -3,8 +3,7 @@
 # arguments go to CMake, e.g. -DMIREL_SANITIZE=ON with MIREL_BUILD_DIR=build-asan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# shellcheck disable=SC2046
-scripts/install-packages.sh $(sed -e 's/#.*//' scripts/test-packages)
+scripts/install-packages.sh --tests
 scripts/setup.sh "$@"
 cd "${MIREL_BUILD_DIR:-build}"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure

@@ -9,7 +9,7 @@ game="$(realpath "$1")"
 # not the game's; CI names the same list.
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(realpath "$(dirname "$0")/../.ci/lsan.supp")}"
 for tool in Xvfb xdotool xwininfo import /usr/bin/python3; do
-  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/test-packages)"; exit 1; }
+  command -v "$tool" >/dev/null || { echo "missing $tool (debian/control lists the tests' packages)"; exit 1; }
 done
 
 dir="$(mktemp -d)"
