@@ -585,24 +585,28 @@ private slots:
         bool opened = false;
         bool resetShown = false;
         bool mainHidden = false;
+        int savesAtReset = 0;
         whenModalOpens<frmHighScore>(
             &w,
             [&](frmHighScore& window) {
                 resetShown = window.pctReset->isVisible();
                 mainHidden = !w.pctBoard->isVisible() && !w.pctNew->isVisible();
                 QTest::keyClick(&window, 'z');
+                const int before = game.store.saves;
                 QTest::mouseClick(window.pctReset, Qt::LeftButton, {}, QPoint(5, 5));
+                savesAtReset = game.store.saves - before;
             },
             &opened);
         QTest::mouseClick(w.pctHighScores, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(opened);
         QVERIFY(resetShown);
         QVERIFY(mainHidden);
+        // The emptied table is stored at once, before the window closes.
+        QCOMPARE(savesAtReset, 1);
         QCOMPARE(w.table.NewHighScoreRank, int16_t(0));
         for (int r = 1; r <= TableSize; ++r) {
             QVERIFY(w.table.HighScoreNames[r].empty());
             QCOMPARE(w.table.HighScores[r], 0);
-            // The emptied table is stored at once.
             QCOMPARE(game.store.values["HighScore" + std::to_string(r)], std::string("0"));
         }
         // The game in progress comes back as it was, without the title.

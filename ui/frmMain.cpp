@@ -451,13 +451,12 @@ void frmMain::showHighScoreWindow() {
     // The window is made afresh for every showing, and gone when it closes.
     HideMainScreen();
     frmHighScore highScores(table, pictures, this);
-    bool cleared = false;
-    connect(&highScores, &frmHighScore::tableCleared, this, [&] {
+    // A Reset is stored at once, while the window still shows the emptied table.
+    connect(&highScores, &frmHighScore::tableCleared, this, [this] {
         changes.reset(table);
-        cleared = true;
+        SaveSettings();
     });
     highScores.exec();
-    if (cleared) SaveSettings();
     ShowMainScreen();
 }
 
