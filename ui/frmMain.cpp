@@ -424,6 +424,9 @@ void frmMain::pctUndo_Click() {
 }
 
 void frmMain::EndGame() {
+    // The score is ranked among those other copies have saved too (first, so that Game Over
+    // tells a screen reader the rank the score takes), and saved once named.
+    refreshTable(store, changes, table);
     // A finished board stays as it ended: no shift moves it, nor sounds over it.
     stopShiftClock(shifts);
     pctBoard->hide();
@@ -432,8 +435,6 @@ void frmMain::EndGame() {
     pctGameOver->show();
     pctGameOver->repaint();
 
-    // The score is ranked among those other copies have saved too, and saved once named.
-    refreshTable(store, changes, table);
     if (changes.rank(table, board.Score) != 0) {
         showHighScoreWindow();
         SaveSettings();
