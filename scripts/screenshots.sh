@@ -14,19 +14,19 @@ scripts/install-packages.sh xvfb xdotool x11-utils imagemagick >&2
 MIREL_TARGETS=mirel scripts/setup.sh >/dev/null
 game="$(realpath "${MIREL_BUILD_DIR:-build}/mirel")"
 
+# shellcheck source=private-x.sh
+source scripts/private-x.sh
+
 dir="$(mktemp -d)"
 started=()
 finish() {
   local pid
-  for pid in "${started[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${started[@]}" ${PRIVATE_X_PID:-}; do kill "$pid" 2>/dev/null || true; done
   rm -rf "$dir"
 }
 trap finish EXIT
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$dir/display" 2>/dev/null &
-started+=($!)
-for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$dir/display")"
+start_private_x "$dir" || { echo "Xvfb did not start" >&2; exit 1; }
 
 mkdir -p "$dir/config/Mirel" "$dir/runtime" "$out"
 chmod 700 "$dir/runtime"
@@ -44,21 +44,8 @@ HOME="$dir" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
 game_pid=$!
 started+=($game_pid)
 
-# Runs a command every tenth of a second until it prints something (at most $1 tries), and
-# prints that.
-await() {
-  local tries="$1" found=""
-  shift
-  for _ in $(seq "$tries"); do
-    found="$("$@")"
-    [ -n "$found" ] && break
-    sleep 0.1
-  done
-  printf '%s' "$found"
-}
-game_window() { xdotool search --onlyvisible --name '^Mirel$' 2>/dev/null | head -n 1 || true; }
-window="$(await 200 game_window)"
-[ -n "$window" ] || { cat "$dir/game.log"; echo "the game's window did not show" >&2; exit 1; }
+window="$(await_game_window "$game_pid" 200)" ||
+  { cat "$dir/game.log"; echo "the game's window did not show" >&2; exit 1; }
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
 shot() { import -window "${2:-$window}" -depth 8 "$1"; }
@@ -198,9 +185,8 @@ for _ in $(seq 150); do
   read -r row col <<<"$at"
   click $(($(cell_x "$col") + 16)) $(($(cell_y "$row") + 16))
 done
-other_window() { xdotool search --onlyvisible --name '^Mirel$' | grep -vx "$window" | head -n 1 || true; }
-scores="$(await 50 other_window)"
-[ -n "$scores" ] || { echo "the game ended without asking for a name" >&2; exit 1; }
+scores="$(await_game_window "$game_pid" 50 "$window")" ||
+  { echo "the game ended without asking for a name" >&2; exit 1; }
 # Typed through the server's own input, into the window under the pointer.
 xdotool mousemove --window "$scores" 20 20
 xdotool windowfocus "$scores" 2>/dev/null || true

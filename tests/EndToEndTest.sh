@@ -12,12 +12,14 @@ for tool in Xvfb xdotool xwininfo import /usr/bin/python3; do
   command -v "$tool" >/dev/null || { echo "missing $tool (debian/control lists the tests' packages)"; exit 1; }
 done
 
+# shellcheck source=../scripts/private-x.sh
+source "$(dirname "$0")/../scripts/private-x.sh"
+
 dir="$(mktemp -d)"
-xvfb_pid=""
 game_pid=""
 finish() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "${PRIVATE_X_PID:-}" ] && kill "$PRIVATE_X_PID" 2>/dev/null || true
   if [ "${keep:-0}" = 1 ]; then echo "screenshots and logs kept in $dir"; else rm -rf "$dir"; fi
 }
 trap finish EXIT
@@ -30,11 +32,7 @@ fail() {
 }
 
 # A private server on the first free display.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$dir/display" 2>"$dir/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
-[ -s "$dir/display" ] || fail "Xvfb did not start: $(cat "$dir/xvfb.log")"
-export DISPLAY=":$(head -1 "$dir/display")"
+start_private_x "$dir" || fail "Xvfb did not start: $(cat "$dir/xvfb.log")"
 
 # A first run: nothing stored anywhere.
 mkdir -p "$dir/home" "$dir/config" "$dir/runtime"
@@ -44,14 +42,8 @@ HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
   QT_QPA_PLATFORM=xcb "$game" >"$dir/game.log" 2>&1 &
 game_pid=$!
 
-window=""
-for _ in $(seq 200); do
-  window="$(xdotool search --onlyvisible --name '^Mirel$' 2>/dev/null | head -1 || true)"
-  [ -n "$window" ] && break
-  kill -0 "$game_pid" 2>/dev/null || fail "the game stopped before its window showed"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window named Mirel showed within 20 s"
+window="$(await_game_window "$game_pid" 200)" ||
+  fail "no window named Mirel showed within 20 s (or the game stopped before it did)"
 
 # With no window manager, the X window is the client area itself.
 size="$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')"

@@ -1,0 +1,31 @@
+# Sourced by what plays the real game on a private X server: the end-to-end test, the
+# screenshots and CI's package check. Needs Xvfb and xdotool.
+
+# Starts Xvfb on the first free display, its log in FOLDER/xvfb.log, and exports DISPLAY. The
+# server's process is PRIVATE_X_PID, for the caller to end. Fails when the server does not
+# come up.
+start_private_x() { # FOLDER
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$1/display" 2>"$1/xvfb.log" &
+  PRIVATE_X_PID=$!
+  local try
+  for try in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done
+  [ -s "$1/display" ] || return 1
+  export DISPLAY=":$(head -n 1 "$1/display")"
+}
+
+# Prints the game's window (one other than EXCEPT) once it shows, looking every tenth of a
+# second. Fails when the game's process ends first, or after TRIES looks.
+await_game_window() { # PID TRIES [EXCEPT]
+  local try window
+  for try in $(seq "$2"); do
+    window="$(xdotool search --onlyvisible --name '^Mirel$' 2>/dev/null | grep -vx "${3:-}" |
+      head -n 1 || true)"
+    if [ -n "$window" ]; then
+      echo "$window"
+      return 0
+    fi
+    kill -0 "$1" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
