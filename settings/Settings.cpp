@@ -8,67 +8,86 @@ namespace mirel {
 
 namespace {
 
-std::string nameKey(std::int16_t rank) {
-    return "HighScoreName" + std::to_string(rank);
+std::vector<StoredKey> makeStoredKeys() {
+    // An option switch: off when missing, any number but 0 reads on.
+    std::vector<StoredKey> keys{
+        {"RowShifts", StoredKey::Switch, 0, 0, 1, 1,
+         [](const Options& o) -> std::int16_t { return o.rowShifts; },
+         [](Options& o, std::int16_t v) { o.rowShifts = v != 0; }},
+        {"ColumnShifts", StoredKey::Switch, 0, 0, 1, 1,
+         [](const Options& o) -> std::int16_t { return o.columnShifts; },
+         [](Options& o, std::int16_t v) { o.columnShifts = v != 0; }},
+        {"Mines", StoredKey::Switch, 0, 0, 1, 1,
+         [](const Options& o) -> std::int16_t { return o.mines; },
+         [](Options& o, std::int16_t v) { o.mines = v != 0; }},
+        {"Sound", StoredKey::Switch, 0, 0, 1, 1,
+         [](const Options& o) -> std::int16_t { return o.sound; },
+         [](Options& o, std::int16_t v) { o.sound = v != 0; }},
+    };
+    for (std::int16_t rank = 1; rank <= TableSize; ++rank) {
+        keys.push_back({"HighScoreName" + std::to_string(rank), StoredKey::Name});
+        keys.back().rank = rank;
+        keys.push_back({"HighScore" + std::to_string(rank), StoredKey::Score});
+        keys.back().rank = rank;
+    }
+    // The set: 1 when missing, any number beyond 1..3 reads as the faces.
+    keys.push_back({"Set", StoredKey::Switch, 1, 1, 3, 3,
+                    [](const Options& o) { return std::int16_t(o.set); },
+                    [](Options& o, std::int16_t v) { o.set = PieceSet(v); }});
+    return keys;
 }
 
-std::string scoreKey(std::int16_t rank) {
-    return "HighScore" + std::to_string(rank);
+void readKey(SettingsStore& store, const StoredKey& key, Options& options,
+             HighScoreTable& table) {
+    switch (key.kind) {
+    case StoredKey::Switch: {
+        const std::int16_t value = readSwitch(store.read(key.name, std::to_string(key.byDefault)), key.byDefault);
+        key.set(options, value < key.low || value > key.high ? key.outside : value);
+        break;
+    }
+    case StoredKey::Name:
+        table.HighScoreNames[key.rank] = store.read(key.name, "");
+        break;
+    case StoredKey::Score:
+        table.HighScores[key.rank] = readScore(store.read(key.name, "0"));
+        break;
+    }
 }
 
-bool readOnOff(SettingsStore& store, const std::string& key) {
-    return readSwitch(store.read(key, "0"), 0) != 0;
+std::string written(const StoredKey& key, const Options& options, const HighScoreTable& table) {
+    switch (key.kind) {
+    case StoredKey::Switch:
+        return std::to_string(key.get(options));
+    case StoredKey::Name:
+        return table.HighScoreNames[key.rank];
+    case StoredKey::Score:
+        return std::to_string(table.HighScores[key.rank]);
+    }
+    return {};
 }
 
 void loadTable(SettingsStore& store, HighScoreTable& table) {
-    for (std::int16_t rank = 1; rank <= TableSize; ++rank) {
-        table.HighScoreNames[rank] = store.read(nameKey(rank), "");
-        table.HighScores[rank] = readScore(store.read(scoreKey(rank), "0"));
-    }
+    Options unused;
+    for (const StoredKey& key : storedKeys())
+        if (key.kind != StoredKey::Switch) readKey(store, key, unused, table);
 }
-
-const char* onOff(bool on) {
-    return on ? "1" : "0";
-}
-
-} // namespace
-
-void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table) {
-    options.rowShifts = readOnOff(store, "RowShifts");
-    options.columnShifts = readOnOff(store, "ColumnShifts");
-    options.mines = readOnOff(store, "Mines");
-    options.sound = readOnOff(store, "Sound");
-    loadTable(store, table);
-    switch (readSwitch(store.read("Set", "1"), 1)) {
-    case 1:
-        options.set = PieceSet::Balls;
-        break;
-    case 2:
-        options.set = PieceSet::Boxes;
-        break;
-    default:
-        options.set = PieceSet::Faces;
-        break;
-    }
-}
-
-namespace {
 
 void writeSettings(SettingsStore& store, const Options& options, const HighScoreTable& table) {
-    store.write("RowShifts", onOff(options.rowShifts));
-    store.write("ColumnShifts", onOff(options.columnShifts));
-    store.write("Mines", onOff(options.mines));
-    store.write("Sound", onOff(options.sound));
-    for (std::int16_t rank = 1; rank <= TableSize; ++rank) {
-        store.write(nameKey(rank), table.HighScoreNames[rank]);
-        store.write(scoreKey(rank), std::to_string(table.HighScores[rank]));
-    }
-    store.write("Set", options.set == PieceSet::Balls   ? "1"
-                       : options.set == PieceSet::Boxes ? "2"
-                                                        : "3");
+    for (const StoredKey& key : storedKeys())
+        store.write(key.name, written(key, options, table));
 }
 
 } // namespace
+
+const std::vector<StoredKey>& storedKeys() {
+    static const std::vector<StoredKey> keys = makeStoredKeys();
+    return keys;
+}
+
+void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table) {
+    for (const StoredKey& key : storedKeys())
+        readKey(store, key, options, table);
+}
 
 bool saveSettings(SettingsStore& store, const Options& options, const HighScoreTable& table) {
     return store.save([&] { writeSettings(store, options, table); });

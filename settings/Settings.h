@@ -5,12 +5,33 @@
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 namespace mirel {
 
-// Reads the options and ranks 1..10 of the table, in the game's order: row shifts, column
-// shifts, mines, sound, then name and score of each rank, then the set. A missing key takes
-// its default (set 1, everything else off, empty names with 0); so does a value that does not
-// read as the key's kind of number.
+// One key the game stores. A whole number (a switch) reads `byDefault` when it is missing or
+// not a whole number, and a number outside low..high as `outside`; an option's value lives
+// where `get` and `set` say. A name reads as it is stored, "" when missing; a score as
+// readScore reads it, 0 when missing. Names and scores are those of `rank` in the table.
+struct StoredKey {
+    enum Kind : std::uint8_t { Switch, Name, Score };
+    std::string name;
+    Kind kind = Switch;
+    std::int16_t byDefault = 0, low = 0, high = 0, outside = 0;
+    std::int16_t (*get)(const Options&) = nullptr;
+    void (*set)(Options&, std::int16_t) = nullptr;
+    std::int16_t rank = 0;
+};
+
+// Every key, one row each, in the order they are read and written: row shifts, column shifts,
+// mines, sound, then name and score of ranks 1..10, then the set.
+const std::vector<StoredKey>& storedKeys();
+
+// Reads the options and ranks 1..10 of the table, every key of storedKeys() in its order. A
+// missing key takes its default (set 1, everything else off, empty names with 0); so does a
+// value that does not read as the key's kind of number.
 void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table);
 
 // Writes every key, in the order they are read, and saves the store. False when the store
