@@ -8,7 +8,11 @@ start_private_x() { # FOLDER
   Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$1/display" 2>"$1/xvfb.log" &
   PRIVATE_X_PID=$!
   local try
-  for try in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done
+  for try in $(seq 600); do
+    [ -s "$1/display" ] && break
+    kill -0 "$PRIVATE_X_PID" 2>/dev/null || break
+    sleep 0.1
+  done
   [ -s "$1/display" ] || return 1
   export DISPLAY=":$(head -n 1 "$1/display")"
 }

@@ -42,8 +42,8 @@ HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
   QT_QPA_PLATFORM=xcb "$game" >"$dir/game.log" 2>&1 &
 game_pid=$!
 
-window="$(await_game_window "$game_pid" 200)" ||
-  fail "no window named Mirel showed within 20 s (or the game stopped before it did)"
+window="$(await_game_window "$game_pid" 600)" ||
+  fail "no window named Mirel showed within 60 s (or the game stopped before it did)"
 
 # With no window manager, the X window is the client area itself.
 size="$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')"
@@ -124,8 +124,8 @@ message = protocol.event.ClientMessage(window=window, client_type=d.intern_atom(
 window.send_event(message, event_mask=X.NoEventMask)
 d.flush()
 EOF
-for _ in $(seq 300); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game_pid" 2>/dev/null && fail "the game still runs 30 s after its window was closed"
+for _ in $(seq 600); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the game still runs 60 s after its window was closed"
 status=0
 wait "$game_pid" || status=$?
 game_pid=""

@@ -4,10 +4,13 @@
 # software-centre description; that the game starts both through the link and through the
 # menu entry, and loads its sound player from beside itself without a word; and that the files the install lists are all it left behind.
 #
-#   InstallTest.sh BUILD_DIR SOURCE_DIR PROGRAM_DIR BIN_DIR DATA_DIR APP_ID
+#   InstallTest.sh BUILD_DIR SOURCE_DIR PROGRAM_DIR BIN_DIR DATA_DIR APP_ID SOUND_FILES
+#
+# SOUND_FILES: the names of the game's sounds, as the build lists them (";" between).
 set -uo pipefail
 
 build=$1 source=$2 program_dir=$3 bin_dir=$4 data_dir=$5 id=$6
+IFS=";" read -r -a sounds <<<"$7"
 scratch=$(mktemp -d)
 # A space, a quote and a dollar sign: the menu entry has to escape them to start the game.
 prefix="$scratch/Mirel's \$games"
@@ -75,9 +78,10 @@ fi
 
 # The sounds, where the game looks for them: beside the program the link leads to.
 if [ -d "$source/sound/wav" ]; then
-    for sound in Bleep Explode Bazooka; do
-        [ -f "$(dirname "$(readlink -f "$link")")/$sound.wav" ] ||
-            fail "$sound.wav is not beside the program"
+    [ "${#sounds[@]}" -gt 0 ] || fail "no sounds named to look for"
+    for sound in "${sounds[@]}"; do
+        [ -f "$(dirname "$(readlink -f "$link")")/$sound" ] ||
+            fail "$sound is not beside the program"
     done
 else
     echo "SKIP: the sounds are not in the source tree yet (no sound/wav/); not checking that" \
@@ -134,7 +138,7 @@ running() { [ "/proc/$1/exe" -ef "$program" ]; } # a zombie has no exe
 
 running_for_a_second() { # how it was started; the game must be started already
     local pid
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         pid=$(game_pids | head -n 1)
         [ -n "$pid" ] && break
         sleep 0.1
@@ -149,21 +153,21 @@ running_for_a_second() { # how it was started; the game must be started already
         return
     fi
     local loaded=""
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do
         grep -qF " $module" "/proc/$pid/maps" 2>/dev/null && loaded=1 && break
         sleep 0.1
     done
     [ -n "$loaded" ] ||
         fail "started $1, the game did not load its sound player $program_dir/mirel-sound.so"
     kill -TERM "$pid"
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         running "$pid" || return 0
         sleep 0.1
     done
     fail "started $1, the game did not end on SIGTERM"
 }
 
-timeout 30 "$link" >"$scratch/game.log" 2>&1 &
+timeout 300 "$link" >"$scratch/game.log" 2>&1 &
 running_for_a_second "through $bin_dir/mirel"
 wait $! 2>/dev/null
 

@@ -28,7 +28,8 @@ def fail(message, *copies):
     sys.exit(1)
 
 
-def wait_for(what, seconds=20.0):
+def wait_for(what, seconds=60.0):
+    """Until `what` holds; the bound only stops a hang, however busy the machine."""
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         found = what()
@@ -185,7 +186,7 @@ class Copy:
 
     def settled(self, before):
         """The cells once a click on `before` has been handled: changed, and the same twice."""
-        end, last = time.monotonic() + 20, before
+        end, last = time.monotonic() + 60, before
         while time.monotonic() < end:
             time.sleep(0.02)
             now = self.cells()
@@ -210,15 +211,15 @@ class Copy:
         dialog = self.play_to_the_end()
         self.type(dialog, name + "\n")
         self.click(dialog, OK)
-        if not wait_for(lambda: not self.find(HIGH_SCORE_SIZE), 5):
+        if not wait_for(lambda: not self.find(HIGH_SCORE_SIZE)):
             fail("Ok did not close the high-score window", self)
         time.sleep(0.2)
 
     def reset_table(self):
         self.click(self.window, HIGH_SCORES)
-        dialog = wait_for(lambda: self.find(HIGH_SCORE_SIZE), 5) or fail("no high scores", self)
+        dialog = wait_for(lambda: self.find(HIGH_SCORE_SIZE)) or fail("no high scores", self)
         self.click(dialog, RESET)
-        if not wait_for(lambda: not self.find(HIGH_SCORE_SIZE), 5):
+        if not wait_for(lambda: not self.find(HIGH_SCORE_SIZE)):
             fail("Reset did not close the high-score window", self)
         time.sleep(0.2)
 
