@@ -1,6 +1,7 @@
 // Mines going off and the timed shifts, in the main window, with the clock, the sounds and
 // chance under the test's control.
 #include "hazards/Explosion.h"
+#include "sound/SoundFiles.h"
 #include "hazards/Shifts.h"
 #include "support/GameWindow.h"
 
@@ -103,10 +104,10 @@ private slots:
         game.pressCell(5, 5);
 
         QCOMPARE(int(heard.size()), 2);
-        QCOMPARE(heard[0].file, std::string("Explode.wav"));
+        QCOMPARE(heard[0].file, std::string(ExplodeSound));
         QCOMPARE(heard[0].flags, int16_t(SoundAsync));
         QCOMPARE(heard[0].at, start);
-        QCOMPARE(heard[1].file, std::string("Explode.wav"));
+        QCOMPARE(heard[1].file, std::string(ExplodeSound));
         QCOMPARE(heard[1].flags, int16_t(SoundWait));
         QCOMPARE(heard[1].at, start + 1000);
         QVERIFY(heard[0].locked && heard[1].locked);
@@ -236,7 +237,7 @@ private slots:
         w.Timer1_Timer();
         QCOMPARE(int(heard.size()), 2);
         for (const Heard& h : heard) {
-            QCOMPARE(h.file, std::string("Bazooka.wav"));
+            QCOMPARE(h.file, std::string(BazookaSound));
             QCOMPARE(h.flags, int16_t(SoundWait));
             QVERIFY(h.locked);
         }

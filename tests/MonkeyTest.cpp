@@ -3,6 +3,7 @@
 // often. After every event the game must still be sound. A failure names the seed and the
 // event; MIREL_MONKEY_SEED replays one seed, MIREL_MONKEY_EVENTS sets the length of a run.
 #include "scores/ScoreDigits.h"
+#include "sound/SoundFiles.h"
 #include "settings/Settings.h"
 #include "support/ManualClock.h"
 #include "support/MemorySettingsStore.h"
@@ -492,7 +493,7 @@ private:
         const std::size_t sounds = sound.calls.size();
         const bool soundOn = window->shownOptions().sound;
         window->Timer1_Timer();
-        const int bangs = soundsOf(sound, sounds, "/Bazooka.wav");
+        const int bangs = soundsOf(sound, sounds, std::string("/") + BazookaSound);
         const bool moved = window->board.BoardPieces != pieces;
         if (moved || bangs > 0) ++stats.shifts;
         expect(active || !moved, "a finished game is not shifted");
@@ -597,7 +598,7 @@ private:
                    "a blast pauses twice for a second");
             expect(board.Score == before.score, "a blast scores nothing");
             if (before.options.sound)
-                expect(soundsOf(sound, before.sounds, "/Explode.wav") == 2, "a blast sounds twice");
+                expect(soundsOf(sound, before.sounds, std::string("/") + ExplodeSound) == 2, "a blast sounds twice");
             expect(board.GameActive == aMoveIsLeft(board.BoardPieces),
                    "the game goes on after a blast exactly when a move is left");
         } else if (const int group = groupSize(before.pieces, row, col); group < 2) {
@@ -610,7 +611,7 @@ private:
             expect(clock.sleeps.size() == before.sleeps, "a removal does not pause");
             expect(board.Score == before.score + 2 * gone, "a removal scores 2 points a piece");
             if (before.options.sound)
-                expect(soundsOf(sound, before.sounds, "/Bleep.wav") == gone,
+                expect(soundsOf(sound, before.sounds, std::string("/") + BleepSound) == gone,
                        "a removal bleeps once a piece");
             expect(board.BoardMines == before.mines, "a removal leaves the mines alone");
             expect(board.GameActive == aMoveIsLeft(board.BoardPieces),

@@ -125,7 +125,7 @@ private slots:
 
     void anUnchangedFileIsReadOnce() {
         SoundCache cache;
-        const QString file = path("Bleep.wav");
+        const QString file = path("Short.wav");
         writeExact(file, tone(0.25f));
         const auto first = cache.clipFor(file.toStdString());
         QVERIFY(first != defaultSound());
@@ -146,7 +146,7 @@ private slots:
         QFETCH(bool, byRename);
         QFETCH(int, newFrames);
         SoundCache cache;
-        const QString file = path("Explode.wav");
+        const QString file = path("Long.wav");
         writeExact(file, tone(0.25f));
         const auto before = cache.clipFor(file.toStdString());
         if (byRename) {
@@ -189,7 +189,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, frames);
         SoundCache cache;
-        const QString file = path("Bazooka.wav");
+        const QString file = path("Other.wav");
         write(file, bytes.toStdString());
         const auto clip = cache.clipFor(file.toStdString());
         if (frames == 0) {

@@ -1,4 +1,5 @@
 #include "support/GameWindow.h"
+#include "sound/SoundFiles.h"
 #include "ui/KeyboardPlay.h"
 #include "ui/frmHighScore.h"
 
@@ -218,7 +219,7 @@ private slots:
 
         QCOMPARE(int(game.sound.calls.size()), 5);
         for (const auto& call : game.sound.calls) {
-            QVERIFY(QString::fromStdString(call.path).endsWith(QStringLiteral("/Bleep.wav")));
+            QVERIFY(QString::fromStdString(call.path).endsWith(QStringLiteral("/") + BleepSound));
             QCOMPARE(call.flags, int16_t(SoundAsync));
         }
         QVERIFY(busyWhileBleeping);
@@ -260,7 +261,7 @@ private slots:
         QCOMPARE(w.board.Score, 0);
         QCOMPARE(int(game.sound.calls.size()), 2);
         for (const auto& call : game.sound.calls)
-            QVERIFY(QString::fromStdString(call.path).endsWith(QStringLiteral("/Explode.wav")));
+            QVERIFY(QString::fromStdString(call.path).endsWith(QStringLiteral("/") + ExplodeSound));
         QVERIFY(w.board.UndoPieces == undo);
         QCOMPARE(w.shifts.LastEventTick, 0);
         QVERIFY(!w.board.BusyFlag && !w.board.LockFlag);

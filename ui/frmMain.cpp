@@ -9,6 +9,7 @@
 #include "hazards/Undo.h"
 #include "scores/ScoreDigits.h"
 #include "settings/Settings.h"
+#include "sound/SoundFiles.h"
 #include "ui/KeyboardPlay.h"
 #include "ui/Twips.h"
 #include "ui/frmHighScore.h"
@@ -31,7 +32,7 @@ public:
                                       window.board.CellY[row][col]);
     }
     void pieceTakenOut() override {
-        if (bleep) window.PlaySoundFile("Bleep.wav", SoundAsync);
+        if (bleep) window.PlaySoundFile(BleepSound, SoundAsync);
     }
 
 private:
@@ -352,7 +353,7 @@ void frmMain::ExplodeMine(std::int16_t row, std::int16_t col) {
     board.LockFlag = true;
     pctBoard->paintPicture(pictures.pctMine, board.CellX[row][col], board.CellY[row][col]);
     pctBoard->repaint();
-    PlaySoundFile("Explode.wav", SoundAsync);
+    PlaySoundFile(ExplodeSound, SoundAsync);
     PauseSeconds(1);
 
     const BlastArea area = blastArea({row, col});
@@ -361,7 +362,7 @@ void frmMain::ExplodeMine(std::int16_t row, std::int16_t col) {
                                board.CellY[cell.row][cell.col]);
     });
     pctBoard->repaint();
-    PlaySoundFile("Explode.wav", SoundWait);
+    PlaySoundFile(ExplodeSound, SoundWait);
     PauseSeconds(1);
 
     BoardCanvas canvas(*this, false); // one explosion is heard, not a bleep a destroyed cell
@@ -394,15 +395,15 @@ bool frmMain::RunShiftEvent(ShiftKind which) {
     // The moved board is shown at once, so that the player sees it before the closing sound
     // ends and before their next click lands on it.
     if (which == RowShift) {
-        PlaySoundFile("Bazooka.wav", SoundWait);
+        PlaySoundFile(BazookaSound, SoundWait);
         rowShift(board.BoardPieces, canvas);
         pctBoard->repaint();
-        PlaySoundFile("Bazooka.wav", SoundWait);
+        PlaySoundFile(BazookaSound, SoundWait);
     } else if (occupiedColumns(board.BoardPieces) > 1) {
-        PlaySoundFile("Bazooka.wav", SoundWait);
+        PlaySoundFile(BazookaSound, SoundWait);
         columnShift(board.BoardPieces, canvas);
         pctBoard->repaint();
-        PlaySoundFile("Bazooka.wav", SoundWait);
+        PlaySoundFile(BazookaSound, SoundWait);
     }
     board.LockFlag = false;
     Timer1->start();
