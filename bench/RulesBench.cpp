@@ -7,6 +7,7 @@
 #include "core/RealRandom.h"
 #include "hazards/Explosion.h"
 #include "hazards/Mines.h"
+#include "hazards/Press.h"
 #include "hazards/ShiftSchedule.h"
 #include "hazards/Shifts.h"
 #include "hazards/Undo.h"
@@ -28,19 +29,6 @@ struct CountingPainter final : BoardPainter {
     long sum = 0;
 };
 
-// Every rule the window's ResolveClick calls on a removal, in its order.
-void resolveClickRules(BoardModel& board, ShiftClock& shifts, Cell cell, BoardPainter& painter) {
-    if (board.LockFlag || board.BoardPieces[cell.row][cell.col] == 0) return;
-    if (isMined(board.BoardMines, cell)) return;
-    const Group group = findGroup(board.BoardPieces, cell);
-    if (group.size == 1) return;
-    takeUndoCopy(board);
-    removeMarked(board.BoardPieces, marksOf(group), painter);
-    scoreRemoval(board, group.size);
-    startShiftClock(shifts, 1000);
-    if (!MovesLeft(board.BoardPieces)) board.GameActive = false;
-}
-
 } // namespace
 
 int main() {
@@ -61,7 +49,7 @@ int main() {
             double total = 0;
             for (BoardModel& board : boards) {
                 const auto begin = Clock::now();
-                resolveClickRules(board, shifts, start.click, painter);
+                (void)resolvePress(board, shifts, start.click, 1000, painter);
                 total += microseconds(Clock::now() - begin);
             }
             samples.push_back(total / PerSample);
@@ -71,7 +59,7 @@ int main() {
             worst = samples[samples.size() / 2];
             worstName = start.name;
         }
-        report("resolve-rules: " + start.name, "ResolveClick's rules on " + start.name, samples);
+        report("resolve-rules: " + start.name, "a press on " + start.name + " (resolvePress, the window's rules)", samples);
     }
     std::printf("resolve-rules-worst\t%.3f\tus\t%d\t%.3f\t%s\n", worst, Runs, worst,
                 worstName.c_str());

@@ -5,6 +5,7 @@
 #include "board/PieceSet.h"
 #include "hazards/Explosion.h"
 #include "hazards/Mines.h"
+#include "hazards/Press.h"
 #include "hazards/Shifts.h"
 #include "hazards/Undo.h"
 #include "scores/ScoreDigits.h"
@@ -319,31 +320,22 @@ void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
     setCursor(Qt::WaitCursor);
     board.BusyFlag = true;
 
-    if (isMined(board.BoardMines, {row, col})) {
+    BoardCanvas canvas(*this, true);
+    const PressResult result = resolvePress(board, shifts, {row, col}, clock.now(), canvas);
+    if (result == PressResult::Mine) {
         board.BusyFlag = false;
         ExplodeMine(row, col);
         unsetCursor();
         return;
     }
-
-    const Group group = findGroup(board.BoardPieces, {row, col});
-    if (group.size == 1) {
-        board.BusyFlag = false;
-        unsetCursor();
-        return;
+    if (result != PressResult::LonePiece) {
+        ShowScore();
+        pctBoard->refresh();
     }
-
-    takeUndoCopy(board);
-    BoardCanvas canvas(*this, true);
-    removeMarked(board.BoardPieces, marksOf(group), canvas);
-    scoreRemoval(board, group.size);
-    ShowScore();
-    startShiftClock(shifts, clock.now());
-    pctBoard->refresh();
     unsetCursor();
     board.BusyFlag = false;
 
-    if (!MovesLeft(board.BoardPieces)) EndGame();
+    if (result == PressResult::RemovedLastMove) EndGame();
 }
 
 // The mine shows for a second while it starts to go off; then the fire burns the block
