@@ -6,7 +6,7 @@ build="${MIREL_BUILD_DIR:-build}"
 bench_build() { # targets...
   scripts/install-packages.sh --build xvfb pulseaudio pulseaudio-utils >&2
   if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --preset test -B "$build" >/dev/null
   fi
   cmake --build "$build" --target "$@" -j"$(nproc)" >/dev/null
 }

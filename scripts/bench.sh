@@ -83,6 +83,11 @@ for platform in xcb offscreen; do
   done
 done
 row "Press on a group of 150, sound on, real audio server (Xvfb)" "$(fmt press-150-sound)" "" "" "< 16 ms" "$(met "${value[press-150-sound]:-99}" 'v < 16')" "$(runs_of press-150-sound)"
+for sound in $(printf '%s\n' "${!value[@]}" | sed -n 's/^sound-waited-late-//p' | sort); do
+  row "A waited play of $sound, past its length" "$(fmt "sound-waited-late-$sound")" "" "" "< 300 ms" "$(met "${value[sound-waited-late-$sound]:-999}" 'v < 300')" "$(runs_of "sound-waited-late-$sound")"
+done
+row "150 quick starts of the bleep" "$(fmt sound-150-starts)" "" "" "< 150 ms" "$(met "${value[sound-150-starts]:-999}" 'v < 150')" "$(runs_of sound-150-starts)"
+row "Closing the player while a sound plays" "$(fmt sound-close-playing)" "" "" "< 1 s" "$(met "${value[sound-close-playing]:-9999}" 'v < 1000')" "$(runs_of sound-close-playing)"
 row "CPU while idle, \`Timer1\` running" "$(fmt idle-cpu)" "" "" "< 0.5 % of a core" "$(met "${value[idle-cpu]:-99}" 'v < 0.5')" "$(runs_of idle-cpu) windows"
 row "CPU during an explosion, sound off ($(fmt explosion-sound-off-wall), its pauses): whole game" "$(fmt explosion-sound-off-cpu)" "" "" "close to none (< 0.5 %)" "$(met "${value[explosion-sound-off-cpu]:-99}" 'v < 0.5')" "$(runs_of explosion-sound-off-cpu)"
 row "… the window's own thread" "$(fmt explosion-sound-off-cpu-ui)" "" "" "close to none (< 0.5 %)" "$(met "${value[explosion-sound-off-cpu-ui]:-99}" 'v < 0.5')" "$(runs_of explosion-sound-off-cpu-ui)"

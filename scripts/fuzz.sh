@@ -11,8 +11,7 @@ scripts/install-packages.sh --build clang-14 libclang-rt-14-dev
 
 build="${MIREL_FUZZ_BUILD_DIR:-build-fuzz}"
 seconds="${MIREL_FUZZ_SECONDS:-30}"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DMIREL_FUZZ=ON -DMIREL_BUILD_TESTS=OFF -DMIREL_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --preset fuzz -B "$build" >/dev/null
 targets=(stored_values settings sound_file)
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 

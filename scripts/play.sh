@@ -3,5 +3,5 @@
 # sounds beside it, and nothing else; then starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-MIREL_TARGETS=mirel scripts/setup.sh
+MIREL_PRESET=play MIREL_TARGETS=mirel scripts/setup.sh
 exec "${MIREL_BUILD_DIR:-build}/mirel"
