@@ -150,6 +150,10 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     connect(pctBoard, &PictureBox::mousePressed, this,
             [this](int button, float x, float y) { pctBoard_MouseDown(button, 0, x, y); });
 
+    saveAgain = new QTimer(this);
+    saveAgain->setSingleShot(true);
+    saveAgain->setInterval(2000);
+    connect(saveAgain, &QTimer::timeout, this, &frmMain::SaveSettings);
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
@@ -221,12 +225,6 @@ void frmMain::SaveSettings() {
     // keeps what it held; the changes wait for the next save, and the game goes on or closes.
     // One the store cannot take at once (another copy holds it) is kept aside and tried again
     // in a while, so that the window never waits for the store.
-    if (!saveAgain) {
-        saveAgain = new QTimer(this);
-        saveAgain->setSingleShot(true);
-        saveAgain->setInterval(2000);
-        connect(saveAgain, &QTimer::timeout, this, &frmMain::SaveSettings);
-    }
     saveAgain->stop();
     if (saveSettings(store, shownOptions(), savedOptions, changes, table) ==
         SettingsStore::Outcome::Kept)
@@ -236,7 +234,7 @@ void frmMain::SaveSettings() {
 void frmMain::SaveSettingsAtEnd() {
     store.ending();
     SaveSettings();
-    if (saveAgain) saveAgain->stop();
+    saveAgain->stop();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
