@@ -87,6 +87,33 @@ void ScoreChanges::refresh(HighScoreTable& table, const HighScoreTable& stored) 
     });
 }
 
+std::vector<ScoreChanges::Unsaved> ScoreChanges::unsaved(const HighScoreTable& table) const {
+    std::vector<Unsaved> changes;
+    for (const Ranked& change : ranked)
+        changes.push_back(Unsaved{change.score, nameOf(change, table), change.stored,
+                                  change.storedName});
+    return changes;
+}
+
+void ScoreChanges::replay(HighScoreTable& into, bool reset, const std::vector<Unsaved>& changes) {
+    putInOrder(into);
+    if (reset) ClearHighScores(into);
+    for (const Unsaved& change : changes) {
+        std::int16_t at = 0;
+        if (change.stored) {
+            for (std::int16_t r = 1; r <= TableSize && at == 0; ++r)
+                if (into.HighScores[r] == change.score &&
+                    into.HighScoreNames[r] == change.storedName)
+                    at = r;
+        } else {
+            const std::int16_t newRank = into.NewHighScoreRank;
+            at = rankNewScore(into, change.score);
+            into.NewHighScoreRank = newRank;
+        }
+        if (at != 0) into.HighScoreNames[at] = change.name;
+    }
+}
+
 void ScoreChanges::saved(const HighScoreTable& table) {
     resetFirst = false;
     for (Ranked& change : ranked) {

@@ -32,6 +32,19 @@ public:
     // may still be typed is kept until the next refresh, to carry the rest of its name.
     void saved(const HighScoreTable& table);
 
+    // The changes as a save would apply them, names taken from `table`: for a copy that cannot
+    // save now to keep aside, and for another copy to apply later with replay().
+    struct Unsaved {
+        std::int32_t score = 0;
+        std::string name;
+        bool stored = false; // already saved under `storedName`: only its name is brought up
+        std::string storedName;
+    };
+    bool resetUnsaved() const { return resetFirst; }
+    std::vector<Unsaved> unsaved(const HighScoreTable& table) const;
+    // Applies changes another copy kept onto `into` (put in order), as onto() would have.
+    static void replay(HighScoreTable& into, bool reset, const std::vector<Unsaved>& changes);
+
 private:
     struct Ranked {
         std::int32_t score = 0;

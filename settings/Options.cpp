@@ -27,4 +27,14 @@ Options afterClick(Options options, OptionSwitch clicked) {
     return options;
 }
 
+Options mergeSwitches(const Options& stored, const Options& basis, const Options& mine) {
+    Options merged = stored;
+    if (mine.sound != basis.sound) merged.sound = mine.sound;
+    if (mine.set != basis.set) merged.set = mine.set;
+    if (mine.mines != basis.mines) merged.mines = mine.mines;
+    if (mine.rowShifts != basis.rowShifts) merged.rowShifts = mine.rowShifts;
+    if (mine.columnShifts != basis.columnShifts) merged.columnShifts = mine.columnShifts;
+    return merged;
+}
+
 } // namespace mirel

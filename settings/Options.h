@@ -23,4 +23,9 @@ enum class OptionSwitch : std::int16_t { Sound, Set, Mines, RowShifts, ColumnShi
 // the other alone, so clicks alone never leave both on (a stored pair may, and is kept).
 Options afterClick(Options options, OptionSwitch clicked);
 
+// What a save writes when another copy may have saved its own options since: each switch this
+// copy changed since `basis` (what it last read or saved) as it is here, every other one as
+// `stored` holds it now.
+Options mergeSwitches(const Options& stored, const Options& basis, const Options& mine);
+
 } // namespace mirel

@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include "settings/KeptChanges.h"
 #include "settings/StoredValues.h"
 
 #include <string>
@@ -93,15 +94,23 @@ bool saveSettings(SettingsStore& store, const Options& options, const HighScoreT
     return store.save([&] { writeSettings(store, options, table); });
 }
 
-bool saveSettings(SettingsStore& store, const Options& options, ScoreChanges& changes,
-                  const HighScoreTable& table) {
-    const bool saved = store.save([&] {
-        HighScoreTable stored;
-        loadTable(store, stored);
-        writeSettings(store, options, changes.onto(stored, table));
-    });
-    if (saved) changes.saved(table);
-    return saved;
+SettingsStore::Outcome saveSettings(SettingsStore& store, const Options& options, Options& basis,
+                                    ScoreChanges& changes, const HighScoreTable& table) {
+    const SettingsStore::Outcome outcome = store.save(
+        [&] {
+            Options now;
+            HighScoreTable stored;
+            loadSettings(store, now, stored);
+            for (const StoreEntries& kept : store.keptByOthers())
+                replayKept(kept, stored);
+            writeSettings(store, mergeSwitches(now, basis, options), changes.onto(stored, table));
+        },
+        keptChanges(options, basis, changes, table));
+    if (outcome == SettingsStore::Outcome::Saved) {
+        changes.saved(table);
+        basis = options;
+    }
+    return outcome;
 }
 
 bool refreshTable(SettingsStore& store, ScoreChanges& changes, HighScoreTable& table) {

@@ -38,12 +38,14 @@ void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table)
 // could not be saved.
 bool saveSettings(SettingsStore& store, const Options& options, const HighScoreTable& table);
 
-// The game's save: every key as above, with these options and, for the table, the one the
-// store holds at that moment with this copy's changes since its last save applied onto it.
-// The changes then count as saved. False, the changes kept for the next save, when the store
-// could not be saved.
-bool saveSettings(SettingsStore& store, const Options& options, ScoreChanges& changes,
-                  const HighScoreTable& table);
+// The game's save: every key as above. The switches are those the store holds at that moment,
+// with the ones this copy changed since `basis` (what it last read or saved) as `options` has
+// them; the table is the one the store holds, with what ended copies kept aside applied onto
+// it, then this copy's changes since its last save. The changes then count as saved and
+// `basis` becomes `options`. Kept or Failed leave them for the next save: Kept when they
+// wait durably beside the store.
+SettingsStore::Outcome saveSettings(SettingsStore& store, const Options& options, Options& basis,
+                                    ScoreChanges& changes, const HighScoreTable& table);
 
 // Brings `table` up to date with what the store holds now, this copy's unsaved changes applied
 // onto it. False, `table` left as it is, when the store cannot be read.

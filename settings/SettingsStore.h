@@ -1,7 +1,10 @@
 #pragma once
 
+#include "settings/StoreFile.h"
+
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace mirel {
 
@@ -21,6 +24,23 @@ public:
     // lasting: all of them, or none, leaving what was stored before untouched. No other copy's
     // save comes between the reading and the writing. False when the writes could not be made.
     virtual bool save(const std::function<void()>& writeAll) = 0;
+
+    // How a save that may keep its changes aside went.
+    enum class Outcome { Saved, Kept, Failed };
+    // As save(writeAll), but when the store cannot be had at once (another copy holds it, or
+    // something stands in its way), `kept` is kept durably beside the store instead, and
+    // merged by this copy's next save, or by any copy's once this one has ended.
+    virtual Outcome save(const std::function<void()>& writeAll, const StoreEntries& kept) {
+        (void)kept;
+        return save(writeAll) ? Outcome::Saved : Outcome::Failed;
+    }
+    // Inside writeAll: what copies that have ended kept and never saved, oldest first. Their
+    // switches are already in what read() gives.
+    virtual std::vector<StoreEntries> keptByOthers() { return {}; }
+    // Whether copies that have ended left changes to merge.
+    virtual bool othersKeptChanges() { return false; }
+    // The program is ending: a save may wait a little longer for the store.
+    virtual void ending() {}
 };
 
 } // namespace mirel

@@ -116,7 +116,8 @@ class Copy:
         if not self.window:
             fail("no main window within 20 s", self)
         # Two copies side by side, one above the other, so that neither hides the other.
-        y = 390 * len([copy for copy in copies if copy.process.poll() is None])
+        y = 390 * len([copy for copy in copies
+                       if isinstance(copy, Copy) and copy.process.poll() is None])
         copies.append(self)
         self.window.configure(y=y)
         screen.sync()
@@ -243,6 +244,176 @@ class Copy:
             fail(f"the game ended with status {status} after {how_named}", self)
 
 
+def keeps_aside(config):
+    return [name for name in os.listdir(os.path.join(config, "Mirel")) if ".pending-" in name]
+
+
+def hold_lock(lock, stop):
+    """A process that holds `lock` as a copy of the game would, until killed; stopped too."""
+    holder = subprocess.Popen(["/usr/bin/python3", "-c", f"""
+import os, socket, sys, time
+name = os.path.basename(os.readlink("/proc/self/exe"))
+open({lock!r}, "w").write(f"{{os.getpid()}}\\n{{name}}\\n{{socket.gethostname()}}\\n")
+print(flush=True)
+time.sleep(1e6)"""], stdout=subprocess.PIPE)
+    if not holder.stdout.readline():
+        fail("the lock's holder did not start")
+    if stop:
+        holder.send_signal(signal.SIGSTOP)
+    copies.append(holder)
+    return holder
+
+
+def a_lock_held_elsewhere():
+    """The store's lock held by a process that never lets go (and by one that is stopped), and
+    the copy reaching the store through a link to it: the copy's window answers throughout, its
+    score is kept aside, and reaches the store once the holder goes - through the copy itself
+    while it runs, or through the next copy to start once it has ended."""
+    for stop in (False, True):
+        what = "a stopped holder" if stop else "a holder that never lets go"
+        real = fresh_config("real-" + str(stop))
+        write_store(real, [(1, "ONE")])
+        config = fresh_config("linked-" + str(stop))
+        os.makedirs(os.path.join(config, "Mirel"))
+        os.symlink(os.path.join(real, "Mirel", "Mirel.conf"),
+                   os.path.join(config, "Mirel", "Mirel.conf"))
+        before = open(os.path.join(real, "Mirel", "Mirel.conf")).read()
+        holder = hold_lock(os.path.join(real, "Mirel", "Mirel.conf.lock"), stop)
+        copy = Copy(what, config)
+        dialog = copy.play_to_the_end()
+        copy.type(dialog, "HELD\n")
+        started = time.monotonic()
+        copy.click(dialog, OK)
+        closed = wait_for(lambda: not copy.find(HIGH_SCORE_SIZE), 10)
+        answered = time.monotonic() - started
+        check(closed, f"{what}: the high-score window did not close", copy)
+        # The window takes a click at once, the save or not; the figure is the measurement.
+        check(answered < 3, f"{what}: the window took {answered:.1f} s to answer Ok", copy)
+        check(open(os.path.join(real, "Mirel", "Mirel.conf")).read() == before,
+              f"{what}: the store changed while another held its lock", copy)
+        check(keeps_aside(real), f"{what}: nothing kept aside", copy)
+        if not stop:
+            holder.kill()
+            holder.wait()
+            check(wait_for(lambda: "=HELD\n" in open(os.path.join(real, "Mirel", "Mirel.conf")).read(),
+                           10),
+                  f"{what}: the score did not reach the store once the holder went", copy)
+            copy.end(signal.SIGTERM)
+        else:
+            copy.end(signal.SIGTERM)
+            check(open(os.path.join(real, "Mirel", "Mirel.conf")).read() == before,
+                  f"{what}: the lock was ignored", copy)
+            holder.send_signal(signal.SIGCONT)
+            holder.kill()
+            holder.wait()
+            Copy("next " + what, real).end(signal.SIGTERM)
+        rows = table(read_store(real))
+        check([name for _, name in rows] == ["HELD", "ONE"] and not keeps_aside(real),
+              f"{what}: the store holds {rows}, beside it {keeps_aside(real)}", copy)
+        print(f"{what}: Ok answered in {answered:.2f} s while the lock was held; "
+              f"then the store holds {rows}")
+
+
+def leftovers_clear_themselves():
+    """Each leftover in the lock's place: the next save goes through, and temporary files of a
+    killed save are removed."""
+    def empty(path):
+        open(path, "w").close()
+
+    def foreign(path):
+        open(path, "w").write("999999\nmirel\n\n")
+        os.chown(path, 4321, 4321)
+        os.chmod(path, 0o600)
+
+    def dangling(path):
+        os.symlink("/nonexistent/lock", path)
+
+    rows = [("an empty lock", ".lock", empty), ("an empty .rmlock", ".lock.rmlock", empty),
+            ("another user's unreadable lock", ".lock", foreign),
+            ("a folder", ".lock", os.mkdir), ("a dangling link", ".lock", dangling)]
+    for what, suffix, make in rows:
+        config = fresh_config(what.replace(" ", "-"))
+        write_store(config, [(1, "ONE")])
+        store = os.path.join(config, "Mirel", "Mirel.conf")
+        make(store + suffix)
+        old = time.time() - 60
+        os.utime(store + suffix, (old, old), follow_symlinks=False)
+        temporary = store + ".Ab12Cd"
+        open(temporary, "w").write("half")
+        os.utime(temporary, (old, old))
+        copy = Copy(what, config)
+        copy.click(copy.window, SET)
+        copy.end(signal.SIGTERM)
+        keys = read_store(config)
+        check(keys["Set"] == "2" and not keeps_aside(config),
+              f"{what}: the save did not go through: Set={keys['Set']}, beside the store "
+              f"{os.listdir(os.path.join(config, 'Mirel'))}", copy)
+        check(not os.path.lexists(temporary), f"{what}: a temporary file was left", copy)
+        print(f"{what}: cleared, the save went through")
+
+
+def a_spoiled_store_keeps_the_table():
+    """Garbage written over the store while a copy runs: the copy's table is saved, with its
+    new score, and the garbage kept aside."""
+    config = fresh_config("spoiled")
+    old = [(100 - r, f"OLD{r}") for r in range(9)]
+    write_store(config, old)
+    copy = Copy("spoiled", config)
+    store = os.path.join(config, "Mirel", "Mirel.conf")
+    open(store, "wb").write(b"\x7fELF\0\0garbage\n")
+    copy.name_score("NEW")
+    rows = table(read_store(config))
+    aside = [name for name in os.listdir(os.path.join(config, "Mirel")) if ".unreadable-" in name]
+    check(len(rows) == 10 and [row for row in rows if row[1] != "NEW"] == old and aside,
+          f"a spoiled store: it holds {rows}, beside it {aside}", copy)
+    copy.end(signal.SIGTERM)
+    print(f"a spoiled store: the table kept, {len(rows)} rows, the garbage kept as {aside[0]}")
+
+
+def the_folder_is_synced():
+    """An strace of a save: the store renamed into place, then its folder fsynced."""
+    config = fresh_config("strace")
+    write_store(config, [(1, "ONE")])
+    copy = Copy("strace", config)
+    trace = os.path.join(work, "strace.log")
+    tracer = subprocess.Popen(["strace", "-f", "-qq", "-o", trace, "-e",
+                               "trace=openat,linkat,rename,renameat,renameat2,fsync",
+                               "-p", str(copy.process.pid)], stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    copy.click(copy.window, SET)
+    copy.end(signal.SIGTERM)
+    tracer.wait(30)
+    lines = [line for line in open(trace).read().splitlines() if "/Mirel" in line or "fsync" in line]
+    # Put in place by a rename over the old file, or by a link where there was none.
+    renamed = next((i for i, line in enumerate(lines)
+                    if ("rename" in line or "linkat" in line) and 'Mirel.conf"' in line), None)
+    check(renamed is not None, "strace saw no rename of the store:\n" + "\n".join(lines), copy)
+    folder = next((line for line in lines[renamed:] if "O_DIRECTORY" in line and
+                   line.split('"')[1].endswith("/Mirel")), None)
+    fd = folder and folder.rsplit("=", 1)[1].strip()
+    synced = folder and any(f"fsync({fd})" in line for line in lines[renamed:])
+    check(synced, "the folder was not fsynced after the rename:\n" + "\n".join(lines[renamed:]),
+          copy)
+    print("the folder fsynced after the rename: " + lines[renamed].split(None, 1)[1][:60] +
+          "... then " + folder.split(None, 1)[1][:60])
+
+
+def the_display_goes_away():
+    """The X server ends while a name is half typed and a switch changed: both are saved."""
+    config = fresh_config("display")
+    copy = Copy("display", config)
+    copy.click(copy.window, SET)
+    dialog = copy.play_to_the_end()
+    copy.type(dialog, "BYE")
+    xvfb.kill()
+    xvfb.wait()
+    status = copy.process.wait(30)
+    keys = read_store(config)
+    check(keys and keys["Set"] == "2" and [name for _, name in table(keys)] == ["BYE"],
+          f"the display gone: the store holds {keys and table(keys)}", copy)
+    print(f"the display gone: status {status}, the store holds Set=2 and {table(keys)}")
+
+
 def fresh_config(name):
     folder = os.path.join(work, name)
     os.makedirs(folder)
@@ -271,10 +442,12 @@ def each_signal_saves():
     """For each signal: the set switch clicked, a game played to its end. SIGINT and SIGHUP
     (twice) come while the name is half typed. SIGTERM comes after a name was typed and Ok
     clicked on a full file system, and room made since."""
-    for ending in (signal.SIGINT, signal.SIGHUP, signal.SIGTERM):
+    mounted = False
+    for ending in (signal.SIGINT, signal.SIGHUP, signal.SIGTERM, signal.SIGKILL):
         config = fresh_config(ending.name)
         full = ending == signal.SIGTERM and subprocess.run(
             ["mount", "-t", "tmpfs", "-o", "size=128k", "tmpfs", config]).returncode == 0
+        mounted = mounted or full
         if full:
             write_store(config, [(5, "OLD")])
             store = os.path.join(config, "Mirel", "Mirel.conf")
@@ -299,11 +472,16 @@ def each_signal_saves():
             os.remove(filler)
             names = ["FULL", "OLD"]
         else:
-            copy.type(dialog, "HAL")
+            # Killed after Enter: the name was saved when its entry ended.
+            copy.type(dialog, "HAL\n" if ending == signal.SIGKILL else "HAL")
             if ending == signal.SIGHUP:
                 copy.process.send_signal(ending)
             names = ["HAL"]
-        copy.end(ending)
+        if ending == signal.SIGKILL:
+            copy.process.kill()
+            copy.process.wait()
+        else:
+            copy.end(ending)
         keys = read_store(config)
         if full:
             subprocess.run(["umount", "-l", config])
@@ -311,8 +489,8 @@ def each_signal_saves():
         rows = table(keys)
         check([name for _, name in rows] == names and rows[0][0] > 0,
               f"{ending.name}: the store holds {rows}, not the scores named {names}", copy)
-        print(f"{ending.name}: exit status 0, the store holds Set=2 and {rows}")
-    if not full:
+        print(f"{ending.name}: {'killed after Enter' if ending == signal.SIGKILL else 'exit status 0'}, the store holds Set=2 and {rows}")
+    if not mounted:
         print("SKIP the full file system: no private tmpfs can be mounted here (needs root)")
 
 
@@ -364,10 +542,16 @@ try:
     started = time.monotonic()
     each_signal_saves()
     two_copies_on_one_store()
+    a_lock_held_elsewhere()
+    leftovers_clear_themselves()
+    a_spoiled_store_keeps_the_table()
+    the_folder_is_synced()
+    the_display_goes_away()  # the last: it ends the X server
     print(f"PASS in {time.monotonic() - started:.1f} s")
 finally:
     for running in copies:
-        if running.process.poll() is None:
-            running.process.kill()
+        process = getattr(running, "process", running)
+        if process.poll() is None:
+            process.kill()
     xvfb.kill()
     shutil.rmtree(work, ignore_errors=True)

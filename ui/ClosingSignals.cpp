@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QThread>
 
 #include <cerrno>
 #include <csignal>
@@ -22,6 +23,28 @@ constexpr int Endings[] = {SIGTERM, SIGHUP, SIGINT};
 // A signal handler reaches nothing but globals, so the pair of sockets is one.
 int wakeUp[2] = {-1, -1};
 
+// The window whose settings are saved should the display go away.
+frmMain* windowToSave = nullptr;
+QtMessageHandler earlierHandler = nullptr;
+
+// Qt's X11 and Wayland platforms end the program at once when their connection to the display
+// breaks, saying so first; that message is the last moment the game has to save. It comes
+// from the event loop's thread, where the window's state is whole.
+void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    static bool saving = false;
+    if (windowToSave && !saving && type == QtWarningMsg && qApp &&
+        QThread::currentThread() == qApp->thread() &&
+        (message.startsWith(QLatin1String("The X11 connection broke")) ||
+         message.startsWith(QLatin1String("The Wayland connection")))) {
+        saving = true;
+        if (earlierHandler) earlierHandler(type, context, message);
+        windowToSave->SaveSettingsAtEnd();
+        windowToSave = nullptr;
+        return;
+    }
+    if (earlierHandler) earlierHandler(type, context, message);
+}
+
 void onEndingSignal(int) {
     const int savedErrno = errno;
     const char byte = 1;
@@ -35,6 +58,8 @@ ClosingSignals::ClosingSignals(frmMain& window) : QObject(&window), window(windo
     connect(
         qApp, &QGuiApplication::commitDataRequest, this,
         [this](QSessionManager&) { this->window.SaveSettings(); }, Qt::DirectConnection);
+    windowToSave = &window;
+    earlierHandler = qInstallMessageHandler(onMessage);
 
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeUp) != 0) {
         qWarning("Mirel: cannot watch for the signals that end the program (%s)",
@@ -56,6 +81,8 @@ ClosingSignals::ClosingSignals(frmMain& window) : QObject(&window), window(windo
 }
 
 ClosingSignals::~ClosingSignals() {
+    windowToSave = nullptr;
+    qInstallMessageHandler(earlierHandler);
     if (!notifier) return;
     struct sigaction fallback {};
     fallback.sa_handler = SIG_DFL;

@@ -12,7 +12,9 @@ class frmMain;
 // (logout, shutdown, kill), SIGHUP (the terminal closed) and SIGINT (Ctrl+C) close the main
 // window - and the high-score window over it - from the event loop, so the settings are saved
 // and the program ends with status 0. The desktop session asking programs to save their data
-// saves the settings too. A signal the program was started ignoring (nohup) stays ignored.
+// saves the settings too, and so does the connection to the display breaking (the X server or
+// the Wayland compositor gone), just before Qt ends the program. A signal the program was
+// started ignoring (nohup) stays ignored.
 class ClosingSignals final : public QObject {
 public:
     explicit ClosingSignals(frmMain& window);

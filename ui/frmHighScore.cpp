@@ -160,7 +160,10 @@ void frmHighScore::keyPressEvent(QKeyEvent* event) {
         return;
     }
     Form_KeyPress(characterCode(*event));
-    if (typing && !entry.EntryActive) buttonsTakeKeys();
+    if (typing && !entry.EntryActive) {
+        buttonsTakeKeys();
+        emit nameEntered();
+    }
     event->accept();
 }
 

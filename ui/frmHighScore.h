@@ -46,6 +46,8 @@ public:
 signals:
     // Reset has emptied the table.
     void tableCleared();
+    // The name entry has ended (Enter, or the name's last character).
+    void nameEntered();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -152,6 +152,10 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     connect(pctBoard, &PictureBox::mousePressed, this,
             [this](int button, float x, float y) { pctBoard_MouseDown(button, 0, x, y); });
 
+    saveAgain = new QTimer(this);
+    saveAgain->setSingleShot(true);
+    saveAgain->setInterval(2000);
+    connect(saveAgain, &QTimer::timeout, this, &frmMain::SaveSettings);
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
@@ -208,13 +212,31 @@ void frmMain::LoadSettings() {
     loadSettings(store, options, table);
     putInOrder(table);
     showOptions(options);
+    savedOptions = options;
+    // Changes a copy that has ended kept aside are merged now.
+    if (store.othersKeptChanges()) {
+        SaveSettings();
+        loadSettings(store, options, table);
+        putInOrder(table);
+    }
 }
 
 void frmMain::SaveSettings() {
     // Another copy of the game may have saved since, so this copy's changes to the table go
     // onto the one stored now. A store that cannot be saved says why on standard error and
     // keeps what it held; the changes wait for the next save, and the game goes on or closes.
-    saveSettings(store, shownOptions(), changes, table);
+    // One the store cannot take at once (another copy holds it) is kept aside and tried again
+    // in a while, so that the window never waits for the store.
+    saveAgain->stop();
+    if (saveSettings(store, shownOptions(), savedOptions, changes, table) ==
+        SettingsStore::Outcome::Kept)
+        saveAgain->start();
+}
+
+void frmMain::SaveSettingsAtEnd() {
+    store.ending();
+    SaveSettings();
+    saveAgain->stop();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -223,12 +245,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::Form_Unload() {
-    SaveSettings();
+    SaveSettingsAtEnd();
     emit unloaded();
 }
 
 void frmMain::pctExit_Click() {
-    SaveSettings();
     close();
 }
 
@@ -450,6 +471,8 @@ void frmMain::showHighScoreWindow() {
         changes.reset(table);
         SaveSettings();
     });
+    // A name is stored the moment its entry ends, while the window still shows it.
+    connect(&highScores, &frmHighScore::nameEntered, this, &frmMain::SaveSettings);
     highScores.exec();
     ShowMainScreen();
 }

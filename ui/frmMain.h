@@ -69,12 +69,15 @@ public:
     void PauseSeconds(std::int16_t seconds);
     void LoadSettings();
     void SaveSettings();
+    // The save when the program ends: it may wait a moment longer for the store.
+    void SaveSettingsAtEnd();
 
     // The game's state.
     BoardModel board;
     ShiftClock shifts;
     HighScoreTable table;
     ScoreChanges changes; // to the table, since the last save
+    Options savedOptions; // the options as last read or saved
 
     // The pictures, and the palette the board is painted from (kind k with pctPiece[k]).
     const Pictures pictures = Pictures::load();
@@ -134,6 +137,9 @@ private:
     void showHighScoreWindow();
     void clickSwitch(OptionSwitch clicked);
     std::array<PictureBox*, 7> eventsScreen() const;
+
+    // Tries again, now and then, to save changes that had to be kept aside.
+    QTimer* saveAgain = nullptr;
 
     TickClock& clock;
     RandomSource& random;
