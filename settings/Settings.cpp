@@ -52,9 +52,14 @@ void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table)
     }
 }
 
+WindowSize loadWindowSize(SettingsStore& store) {
+    return readWindowSize(store.read("Window", "1"));
+}
+
 namespace {
 
-void writeSettings(SettingsStore& store, const Options& options, const HighScoreTable& table) {
+void writeSettings(SettingsStore& store, const Options& options, const HighScoreTable& table,
+                   const WindowSize* window = nullptr) {
     store.write("RowShifts", onOff(options.rowShifts));
     store.write("ColumnShifts", onOff(options.columnShifts));
     store.write("Mines", onOff(options.mines));
@@ -66,6 +71,7 @@ void writeSettings(SettingsStore& store, const Options& options, const HighScore
     store.write("Set", options.set == PieceSet::Balls   ? "1"
                        : options.set == PieceSet::Boxes ? "2"
                                                         : "3");
+    if (window) store.write("Window", writtenWindowSize(*window));
 }
 
 } // namespace
@@ -74,15 +80,29 @@ bool saveSettings(SettingsStore& store, const Options& options, const HighScoreT
     return store.save([&] { writeSettings(store, options, table); });
 }
 
-bool saveSettings(SettingsStore& store, const Options& options, ScoreChanges& changes,
-                  const HighScoreTable& table) {
+namespace {
+
+bool saveWithChanges(SettingsStore& store, const Options& options, ScoreChanges& changes,
+                     const HighScoreTable& table, const WindowSize* window) {
     const bool saved = store.save([&] {
         HighScoreTable stored;
         loadTable(store, stored);
-        writeSettings(store, options, changes.onto(stored, table));
+        writeSettings(store, options, changes.onto(stored, table), window);
     });
     if (saved) changes.saved(table);
     return saved;
+}
+
+} // namespace
+
+bool saveSettings(SettingsStore& store, const Options& options, ScoreChanges& changes,
+                  const HighScoreTable& table) {
+    return saveWithChanges(store, options, changes, table, nullptr);
+}
+
+bool saveSettings(SettingsStore& store, const Options& options, ScoreChanges& changes,
+                  const HighScoreTable& table, const WindowSize& window) {
+    return saveWithChanges(store, options, changes, table, &window);
 }
 
 bool refreshTable(SettingsStore& store, ScoreChanges& changes, HighScoreTable& table) {

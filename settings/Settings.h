@@ -23,6 +23,13 @@ bool saveSettings(SettingsStore& store, const Options& options, const HighScoreT
 // could not be saved.
 bool saveSettings(SettingsStore& store, const Options& options, ScoreChanges& changes,
                   const HighScoreTable& table);
+// The same, and the window's size with them (the save above leaves it as stored).
+bool saveSettings(SettingsStore& store, const Options& options, ScoreChanges& changes,
+                  const HighScoreTable& table, const WindowSize& window);
+
+// The window's size as stored: the size the game opens with when there is none, or when what
+// is stored does not read as one.
+WindowSize loadWindowSize(SettingsStore& store);
 
 // Brings `table` up to date with what the store holds now, this copy's unsaved changes applied
 // onto it. False, `table` left as it is, when the store cannot be read.
