@@ -137,9 +137,8 @@ WindowSize readWindowSize(std::string_view text) {
     const std::string_view number = text.substr(0, blank);
     const std::string_view word = blank == std::string_view::npos ? "" : text.substr(blank + 1);
     double factor = 0;
-    const auto [end, error] =
-        std::from_chars(number.data(), number.data() + number.size(), factor,
-                        std::chars_format::fixed);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), factor,
+                                              std::chars_format::fixed);
     if (number.empty() || error != std::errc() || end != number.data() + number.size() ||
         !std::isfinite(factor) || factor < 1 || factor > MaxWindowFactor)
         return {};

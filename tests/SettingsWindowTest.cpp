@@ -126,10 +126,10 @@ private slots:
         const QByteArray text = storeText();
         QVERIFY(text.startsWith("[Settings]\n"));
         const QList<QByteArray> lines = text.split('\n');
-        for (const char* line : {"RowShifts=0", "ColumnShifts=1", "Mines=1", "Sound=1", "Set=3",
-                                 "HighScoreName1=ANNA", "HighScore1=300", "HighScoreName2=B0B7",
-                                 "HighScore2=42", "HighScoreName10=", "HighScore10=0",
-                                 "Window=1.11"})
+        for (const char* line :
+             {"RowShifts=0", "ColumnShifts=1", "Mines=1", "Sound=1", "Set=3", "HighScoreName1=ANNA",
+              "HighScore1=300", "HighScoreName2=B0B7", "HighScore2=42",
+              "HighScoreName10=", "HighScore10=0", "Window=1.11"})
             QVERIFY2(lines.contains(line), line);
         int keys = 0;
         for (const QByteArray& line : lines)
@@ -245,7 +245,8 @@ private slots:
         QTest::newRow("maximized") << QByteArray("Window=1.1 maximized") << 1.1 << true << false;
         QTest::newRow("full-screen") << QByteArray("Window=1 fullscreen") << 1.0 << false << true;
         QTest::newRow("larger than the screen") << QByteArray("Window=40") << 0.0 << false << false;
-        for (const char* hostile : {"nan", "inf", "1e400", "0.5", "-2", "65", "1.1 sideways", "0x2", "", "1,5", "1.1 maximized fullscreen"})
+        for (const char* hostile : {"nan", "inf", "1e400", "0.5", "-2", "65", "1.1 sideways", "0x2",
+                                    "", "1,5", "1.1 maximized fullscreen"})
             QTest::addRow("hostile \"%s\"", hostile)
                 << QByteArray("Window=") + hostile << 1.0 << false << false;
     }

@@ -221,8 +221,8 @@ private slots:
                              int(std::floor((from + length) * s / 15)) - 1);
         };
         const auto pick = [](std::pair<int, int> edges, const QString& which) {
-            return which == "first"  ? edges.first
-                   : which == "last" ? edges.second
+            return which == "first"    ? edges.first
+                   : which == "last"   ? edges.second
                    : which == "before" ? edges.first - 1
                                        : edges.second + 1;
         };

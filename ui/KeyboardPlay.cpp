@@ -45,8 +45,8 @@ void Overlay::paintEvent(QPaintEvent*) {
         if (exact.isNull()) ScaledPictures::instance().want(factor, ratio);
         const QPixmap source = exact.isNull() ? picture : QPixmap::fromImage(exact);
         const int target = qRound(corner * factor);
-        const int sourceCorner = qRound(corner * (exact.isNull() ? picture.devicePixelRatio()
-                                                                 : factor * ratio));
+        const int sourceCorner =
+            qRound(corner * (exact.isNull() ? picture.devicePixelRatio() : factor * ratio));
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         qDrawBorderPixmap(&painter, rect(), QMargins(target, target, target, target), source,
                           source.rect(),
@@ -129,8 +129,8 @@ void FocusFrame::follow() {
                        std::find(chain.begin(), chain.end(), focus) != chain.end();
     if (shown) {
         // The frame's line lies in its outer margin: grown by it, the frame rings the control.
-        const int out = factor == 1.0 ? art::FocusFrameOutset
-                                      : qRound(art::FocusFrameOutset * factor);
+        const int out =
+            factor == 1.0 ? art::FocusFrameOutset : qRound(art::FocusFrameOutset * factor);
         frame->setGeometry(focus->geometry().adjusted(-out, -out, out, out));
         frame->raise();
     }

@@ -209,7 +209,9 @@ void PictureBox::paintOnCanvas(const QPixmap& picture, int xTwips, int yTwips) {
     }
     const QPoint at(firstPixelAt(xTwips, factor), firstPixelAt(yTwips, factor));
     const QImage exact =
-        factor == 1.0 ? QImage() : ScaledPictures::instance().exact(picture, factor, canvas.devicePixelRatio());
+        factor == 1.0
+            ? QImage()
+            : ScaledPictures::instance().exact(picture, factor, canvas.devicePixelRatio());
     if (factor != 1.0 && exact.isNull()) {
         // Not drawn for this size yet: the nearest there is, for now.
         QPainter painter(&canvas);

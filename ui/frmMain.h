@@ -157,7 +157,7 @@ private:
     void layOut(double factor);
     void openAtStoredSize(const WindowSize& size);
     double factor = 1;
-    double normalFactor = 1;     // when neither maximized nor full-screen
+    double normalFactor = 1;      // when neither maximized nor full-screen
     bool maximizedBefore = false; // when it went full-screen
     QTimer* drawWhenSettled = nullptr;
 };
