@@ -6,6 +6,15 @@
 
 namespace mirel {
 
+// How large the main window is drawn: the factor its layout is drawn at when it is neither
+// maximized nor full-screen (1 is the size it opens with), and whether it is either.
+struct WindowSize {
+    double factor = 1;
+    bool maximized = false;
+    bool fullScreen = false;
+    friend bool operator==(const WindowSize&, const WindowSize&) = default;
+};
+
 // The five options as the switches show them.
 struct Options {
     bool rowShifts = false;

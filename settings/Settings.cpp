@@ -95,7 +95,8 @@ bool saveSettings(SettingsStore& store, const Options& options, const HighScoreT
 }
 
 SettingsStore::Outcome saveSettings(SettingsStore& store, const Options& options, Options& basis,
-                                    ScoreChanges& changes, const HighScoreTable& table) {
+                                    ScoreChanges& changes, const HighScoreTable& table,
+                                    const WindowSize* window) {
     const SettingsStore::Outcome outcome = store.save(
         [&] {
             Options now;
@@ -104,6 +105,7 @@ SettingsStore::Outcome saveSettings(SettingsStore& store, const Options& options
             for (const StoreEntries& kept : store.keptByOthers())
                 replayKept(kept, stored);
             writeSettings(store, mergeSwitches(now, basis, options), changes.onto(stored, table));
+            if (window) store.write("Window", writtenWindowSize(*window));
         },
         keptChanges(options, basis, changes, table));
     if (outcome == SettingsStore::Outcome::Saved) {
@@ -111,6 +113,10 @@ SettingsStore::Outcome saveSettings(SettingsStore& store, const Options& options
         basis = options;
     }
     return outcome;
+}
+
+WindowSize loadWindowSize(SettingsStore& store) {
+    return readWindowSize(store.read("Window", "1"));
 }
 
 bool refreshTable(SettingsStore& store, ScoreChanges& changes, HighScoreTable& table) {

@@ -44,8 +44,14 @@ bool saveSettings(SettingsStore& store, const Options& options, const HighScoreT
 // it, then this copy's changes since its last save. The changes then count as saved and
 // `basis` becomes `options`. Kept or Failed leave them for the next save: Kept when they
 // wait durably beside the store.
+// With `window`, the window's size is written too; without, it is left as stored.
 SettingsStore::Outcome saveSettings(SettingsStore& store, const Options& options, Options& basis,
-                                    ScoreChanges& changes, const HighScoreTable& table);
+                                    ScoreChanges& changes, const HighScoreTable& table,
+                                    const WindowSize* window = nullptr);
+
+// The window's size as stored: the size the game opens with when there is none, or when what
+// is stored does not read as one.
+WindowSize loadWindowSize(SettingsStore& store);
 
 // Brings `table` up to date with what the store holds now, this copy's unsaved changes applied
 // onto it. False, `table` left as it is, when the store cannot be read.

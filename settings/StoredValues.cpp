@@ -1,5 +1,9 @@
 #include "settings/StoredValues.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
 #include "settings/Blanks.h"
 
 #include <cstddef>
@@ -121,6 +125,43 @@ std::int32_t readScore(std::string_view text) {
     if (negative) whole = -whole;
     if (whole < 0 || whole > std::numeric_limits<std::int32_t>::max()) return 0;
     return static_cast<std::int32_t>(whole);
+}
+
+} // namespace mirel
+
+namespace mirel {
+
+WindowSize readWindowSize(std::string_view text) {
+    WindowSize size;
+    const std::size_t blank = text.find(' ');
+    const std::string_view number = text.substr(0, blank);
+    const std::string_view word = blank == std::string_view::npos ? "" : text.substr(blank + 1);
+    double factor = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), factor,
+                                              std::chars_format::fixed);
+    if (number.empty() || error != std::errc() || end != number.data() + number.size() ||
+        !std::isfinite(factor) || factor < 1 || factor > MaxWindowFactor)
+        return {};
+    if (word == "maximized")
+        size.maximized = true;
+    else if (word == "fullscreen")
+        size.fullScreen = true;
+    else if (blank != std::string_view::npos)
+        return {};
+    size.factor = factor;
+    return size;
+}
+
+std::string writtenWindowSize(const WindowSize& size) {
+    char text[32];
+    const double factor = std::clamp(std::round(size.factor * 100) / 100, 1.0, MaxWindowFactor);
+    const auto end = std::to_chars(text, text + sizeof text, factor, std::chars_format::fixed).ptr;
+    std::string written(text, end);
+    if (size.fullScreen)
+        written += " fullscreen";
+    else if (size.maximized)
+        written += " maximized";
+    return written;
 }
 
 } // namespace mirel

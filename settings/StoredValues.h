@@ -1,7 +1,10 @@
 #pragma once
 
+#include "settings/Options.h"
+
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace mirel {
@@ -24,5 +27,14 @@ std::int16_t readSwitch(std::string_view text, std::int16_t fallback);
 // halves to even. No number at the start reads 0. A score no game can reach - below 0 or
 // beyond 2147483647 - also reads 0, the score of an empty row.
 std::int32_t readScore(std::string_view text);
+
+// The window's size: a factor from 1 to MaxWindowFactor written as a decimal number
+// ("1.5"), then optionally one word, "maximized" or "fullscreen", after one blank. Anything
+// else - another word, a factor out of range, not a number, or not finite - reads as the
+// size the game opens with.
+inline constexpr double MaxWindowFactor = 64;
+WindowSize readWindowSize(std::string_view text);
+// The text readWindowSize reads back as `size`, its factor to two decimals.
+std::string writtenWindowSize(const WindowSize& size);
 
 } // namespace mirel

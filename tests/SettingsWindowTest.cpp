@@ -1,5 +1,6 @@
 // The options and the high-score table kept between runs in the player's store file, seen
 // through the windows: what a player finds after a restart, whatever the file holds.
+#include "settings/StoredValues.h"
 #include "settings/UserSettingsStore.h"
 #include "support/GameWindow.h"
 #include "support/HighScorePixels.h"
@@ -118,24 +119,31 @@ private slots:
             QTest::mouseClick(w.pctOk, Qt::LeftButton, {}, QPoint(5, 5));
             w.table.HighScoreNames[w.changes.rank(w.table, 300)] = "ANNA";
             w.table.HighScoreNames[w.changes.rank(w.table, 42)] = "B0B7";
+            w.resize(750, 417); // a factor of 750 / 676
+            QTRY_COMPARE(w.size(), QSize(750, 417));
             run.exit();
         }
         const QByteArray text = storeText();
         QVERIFY(text.startsWith("[Settings]\n"));
         const QList<QByteArray> lines = text.split('\n');
-        for (const char* line : {"RowShifts=0", "ColumnShifts=1", "Mines=1", "Sound=1", "Set=3",
-                                 "HighScoreName1=ANNA", "HighScore1=300", "HighScoreName2=B0B7",
-                                 "HighScore2=42", "HighScoreName10=", "HighScore10=0"})
+        for (const char* line :
+             {"RowShifts=0", "ColumnShifts=1", "Mines=1", "Sound=1", "Set=3", "HighScoreName1=ANNA",
+              "HighScore1=300", "HighScoreName2=B0B7", "HighScore2=42",
+              "HighScoreName10=", "HighScore10=0", "Window=1.11"})
             QVERIFY2(lines.contains(line), line);
         int keys = 0;
         for (const QByteArray& line : lines)
             keys += line.contains('=') ? 1 : 0;
-        QCOMPARE(keys, 25);
+        QCOMPARE(keys, 26);
 
         Run again;
         const Options restored = again.window.shownOptions();
         QVERIFY(restored.sound && restored.mines && restored.columnShifts && !restored.rowShifts);
         QCOMPARE(restored.set, PieceSet::Faces);
+        QCOMPARE(again.window.size(), QSize(750, 416)); // 676 and 375 times 1.11
+        // The table's letters are read at the size the game opens with.
+        again.window.resize(676, 375);
+        QTRY_COMPARE(again.window.scaleFactor(), 1.0);
         QCOMPARE(again.tableShown({1, 2, 3}),
                  QStringList({"ANNA.... 000300", "B0B7.... 000042", "........ 000000"}));
         // The set read from the store deals with its pieces.
@@ -224,6 +232,50 @@ private slots:
         }());
         for (int r = 2; r <= TableSize; ++r)
             QVERIFY(run.window.table.HighScores[r - 1] >= run.window.table.HighScores[r]);
+    }
+
+    // The window opens at the stored size, reduced to fit the screen; a value that is not a
+    // size opens it at the size it always had.
+    void theStoredWindowSizeIsFittedToTheScreen_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<bool>("maximized");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::newRow("none") << QByteArray() << 1.0 << false << false;
+        QTest::newRow("maximized") << QByteArray("Window=1.1 maximized") << 1.1 << true << false;
+        QTest::newRow("full-screen") << QByteArray("Window=1 fullscreen") << 1.0 << false << true;
+        QTest::newRow("larger than the screen") << QByteArray("Window=40") << 0.0 << false << false;
+        for (const char* hostile : {"nan", "inf", "1e400", "0.5", "-2", "65", "1.1 sideways", "0x2",
+                                    "", "1,5", "1.1 maximized fullscreen"})
+            QTest::addRow("hostile \"%s\"", hostile)
+                << QByteArray("Window=") + hostile << 1.0 << false << false;
+    }
+    void theStoredWindowSizeIsFittedToTheScreen() {
+        QFETCH(QByteArray, stored);
+        QFETCH(double, factor);
+        QFETCH(bool, maximized);
+        QFETCH(bool, fullScreen);
+        writeStore("[Settings]\n" + stored + "\n");
+        Run run;
+        frmMain& w = run.window;
+        const WindowSize size = w.windowSize();
+        QCOMPARE(size.maximized, maximized);
+        QCOMPARE(size.fullScreen, fullScreen);
+        if (factor == 0) {
+            // As large as the screen has room for, no larger.
+            const QRect room = w.screen()->availableGeometry();
+            QVERIFY(size.factor > 1 && size.factor < 40);
+            QVERIFY(w.width() <= room.width() + 1 && w.height() <= room.height() + 1);
+        } else {
+            QCOMPARE(size.factor, factor);
+        }
+        if (!maximized && !fullScreen)
+            QCOMPARE(w.size(), QSize(qRound(676 * size.factor), qRound(375 * size.factor)));
+        const QByteArray written = QByteArray("Window=") + writtenWindowSize(size).c_str();
+        run.exit();
+        // What is stored again is the size the window had, whatever the store held.
+        QVERIFY2(storeText().split('\n').contains(written), written);
+        if (factor == 1.0 && !maximized && !fullScreen) QCOMPARE(written, QByteArray("Window=1"));
     }
 
     // A store the game cannot read is left alone: the game plays with the defaults, and

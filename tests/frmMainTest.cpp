@@ -8,7 +8,9 @@
 #include <QTest>
 #include <QWindow>
 
+#include <cmath>
 #include <memory>
+#include <utility>
 
 using namespace mirel;
 using namespace mirel::testing;
@@ -173,6 +175,123 @@ private slots:
         game.press(cell.topLeft() + QPoint(dx, dy), Qt::MouseButton(button));
         QCOMPARE(w.board.Score, hit ? 4 : 0);
         QCOMPARE(w.board.BoardPieces[6][7] == 3, !hit);
+    }
+
+    // Drawn larger by a fractional factor, a cell takes a press on every pixel whose centre
+    // lies in its scaled square and shows there the picture drawn for that size; a button
+    // takes a press on every pixel of its scaled box. Nothing around them does.
+    void pressesAtAFractionalFactorLandOnTheScaledSquare_data() {
+        QTest::addColumn<QString>("target"); // the cell (6, 7) or the New button
+        QTest::addColumn<QString>("across"); // first, last, before (the first) or after (the last)
+        QTest::addColumn<QString>("down");
+        QTest::addColumn<bool>("hit");
+        for (const char* target : {"cell", "New"}) {
+            const auto row = [&](const char* across, const char* down, bool hit) {
+                QTest::addRow("%s %s %s", target, across, down)
+                    << QString(target) << QString(across) << QString(down) << hit;
+            };
+            row("first", "first", true);
+            row("last", "last", true);
+            row("last", "first", true);
+            row("after", "first", false);
+            row("first", "after", false);
+            row("before", "last", false);
+            row("last", "before", false);
+        }
+    }
+    void pressesAtAFractionalFactorLandOnTheScaledSquare() {
+        QFETCH(QString, target);
+        QFETCH(QString, across);
+        QFETCH(QString, down);
+        QFETCH(bool, hit);
+        Game game;
+        frmMain& w = game.window;
+        game.resize(930, 510); // the height binds: 1.36
+        const double s = w.scaleFactor();
+        QCOMPARE(s, 510 / 375.0);
+        const QPoint origin(w.pctTolm->x() - toPixels(w.pctTolm->Left(), s),
+                            w.pctTolm->y() - toPixels(w.pctTolm->Top(), s));
+        QCOMPARE(origin, QPoint((930 - toPixels(frmMain::ClientWidth, s)) / 2, 0));
+        // The pixels of a span of twips: those whose centres lie inside it (a cell), or from
+        // the pixel its start falls in up to that its end falls in (a box).
+        const auto span = [&](int from, int length, bool centres) {
+            if (centres)
+                return std::pair(int(std::ceil(from * s / 15 - 0.5)),
+                                 int(std::floor((from + length) * s / 15 - 0.5)));
+            return std::pair(int(std::floor(from * s / 15)),
+                             int(std::floor((from + length) * s / 15)) - 1);
+        };
+        const auto pick = [](std::pair<int, int> edges, const QString& which) {
+            return which == "first"    ? edges.first
+                   : which == "last"   ? edges.second
+                   : which == "before" ? edges.first - 1
+                                       : edges.second + 1;
+        };
+
+        Rows rows = checkerboard();
+        rows[4][6] = rows[5][6] = '3';   // a pair at (5, 7) and (6, 7)
+        rows[0][13] = rows[0][14] = '4'; // and one more, so that the game goes on
+        if (target == "cell") {
+            game.newGame(rows);
+            const auto x = span(w.board.CellX[6][7], PieceSize, true);
+            const auto y = span(w.board.CellY[6][7], PieceSize, true);
+            const QImage drawn =
+                ScaledPictures::instance().exact(w.pictures.pctBall[2], s, w.devicePixelRatioF());
+            QVERIFY(!drawn.isNull());
+            QCOMPARE(drawn.size(), QSize(44, 44)); // 32 x 1.36, rounded up
+            const QImage shot = w.pctBoard->grab(QRect(x.first, y.first, 44, 44)).toImage();
+            QCOMPARE(shot.convertToFormat(QImage::Format_RGB32),
+                     drawn.convertToFormat(QImage::Format_RGB32));
+            game.clickAt(w.pctBoard->pos() + QPoint(pick(x, across), pick(y, down)));
+            QCOMPARE(w.board.Score, hit ? 4 : 0);
+            QCOMPARE(w.board.BoardPieces[6][7] == 3, !hit);
+        } else {
+            game.scriptDeal(rows);
+            const auto x = span(9330, 720, false);
+            const auto y = span(1350, 360, false);
+            game.clickAt(origin + QPoint(pick(x, across), pick(y, down)));
+            QCOMPARE(w.board.GameActive, hit);
+        }
+    }
+
+    // A resize while a game is in play keeps the game, its score and its board; back at the
+    // size it opened with, the window is drawn exactly as it was.
+    void aResizeKeepsTheGame() {
+        Game game;
+        frmMain& w = game.window;
+        Rows rows = checkerboard();
+        rows[4][6] = rows[5][6] = '3';
+        rows[0][13] = rows[0][14] = '4';
+        game.newGame(rows);
+        game.pressCell(5, 7);
+        const Grid pieces = w.board.BoardPieces;
+        game.resize(1690, 938); // 2.5
+        QCOMPARE(w.scaleFactor(), 2.5);
+        QCOMPARE(w.board.Score, 4);
+        QVERIFY(w.board.BoardPieces == pieces);
+        QVERIFY(w.board.GameActive);
+        // The board spans twips 10 to 8110 across and 10 to 5625 down.
+        QCOMPARE(w.pctBoard->size(), QSize(1351 - 1, 937 - 1));
+        // The high-score window opens at the same factor.
+        QSize table;
+        bool opened = false;
+        whenModalOpens<frmHighScore>(
+            &w,
+            [&](frmHighScore& highScores) {
+                table = highScores.size();
+                game.click(highScores.pctOk);
+            },
+            &opened);
+        game.click(w.pctHighScores);
+        QVERIFY(opened);
+        QCOMPARE(table, QSize(toPixels(frmHighScore::ClientWidth, 2.5),
+                              toPixels(frmHighScore::ClientHeight, 2.5)));
+        game.resize(676, 375);
+        QCOMPARE(w.scaleFactor(), 1.0);
+        QCOMPARE(w.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 game.drawnFromTheModel());
+        game.pressCell(1, 14);
+        QCOMPARE(w.board.Score, 8);
     }
 
     void aLonePieceChangesNothing() {

@@ -4,6 +4,7 @@
 #include "board/ClickResolution.h"
 #include "scores/HighScoreTable.h"
 #include "ui/PictureBox.h"
+#include "ui/ScaledPictures.h"
 #include "ui/Twips.h"
 #include "ui/frmMain.h"
 
@@ -11,6 +12,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <qdrawutil.h>
+
+#include <QtMath>
 
 #include <algorithm>
 
@@ -21,12 +24,33 @@ Overlay::Overlay(QWidget* parent, QPixmap picture, int corner)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();
+    connect(&ScaledPictures::instance(), &ScaledPictures::drawn, this, [this] { update(); });
+}
+
+void Overlay::setScale(double f) {
+    factor = f;
+    update();
 }
 
 void Overlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (corner == 0) {
-        painter.drawPixmap(0, 0, picture);
+        ScaledPictures::instance().paint(painter, QPointF(0, 0), picture, factor);
+        return;
+    }
+    if (factor != 1.0) {
+        // The corners keep their share of the frame at every size.
+        const qreal ratio = devicePixelRatioF();
+        const QImage exact = ScaledPictures::instance().exact(picture, factor, ratio);
+        if (exact.isNull()) ScaledPictures::instance().want(factor, ratio);
+        const QPixmap source = exact.isNull() ? picture : QPixmap::fromImage(exact);
+        const int target = qRound(corner * factor);
+        const int sourceCorner =
+            qRound(corner * (exact.isNull() ? picture.devicePixelRatio() : factor * ratio));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        qDrawBorderPixmap(&painter, rect(), QMargins(target, target, target, target), source,
+                          source.rect(),
+                          QMargins(sourceCorner, sourceCorner, sourceCorner, sourceCorner));
         return;
     }
     // The corners keep their size; the edges between them stretch.
@@ -45,6 +69,12 @@ FocusFrame::FocusFrame(QWidget& window, const QPixmap& picture, std::vector<QWid
     window.installEventFilter(this);
     for (PictureBox* child : window.findChildren<PictureBox*>())
         child->installEventFilter(this);
+}
+
+void FocusFrame::setScale(double f) {
+    factor = f;
+    frame->setScale(f);
+    follow();
 }
 
 void FocusFrame::setShown(bool shown) {
@@ -99,7 +129,8 @@ void FocusFrame::follow() {
                        std::find(chain.begin(), chain.end(), focus) != chain.end();
     if (shown) {
         // The frame's line lies in its outer margin: grown by it, the frame rings the control.
-        const int out = art::FocusFrameOutset;
+        const int out =
+            factor == 1.0 ? art::FocusFrameOutset : qRound(art::FocusFrameOutset * factor);
         frame->setGeometry(focus->geometry().adjusted(-out, -out, out, out));
         frame->raise();
     }
@@ -307,6 +338,16 @@ void KeyboardPlay::settleFocus() {
     if (focus) focus->clearFocus(); // keys go to the window itself
 }
 
+void KeyboardPlay::setScale(double factor) {
+    if (factor == cursorFactor) return;
+    cursorFactor = factor;
+    const QSizeF size = w.pictures.pctCursor.deviceIndependentSize();
+    cursorFrame->setScale(factor);
+    cursorFrame->resize(qCeil(size.width() * factor), qCeil(size.height() * factor));
+    moveTo(at);
+    focusFrame->setScale(factor);
+}
+
 void KeyboardPlay::use(bool byKeys) {
     keys = byKeys;
     cursorFrame->setVisible(keys);
@@ -315,8 +356,9 @@ void KeyboardPlay::use(bool byKeys) {
 
 void KeyboardPlay::moveTo(Cell cell) {
     at = cell;
-    cursorFrame->move(toPixels(FirstCellX + CellPitch * (at.col - 1)),
-                      toPixels(FirstCellY + CellPitch * (at.row - 1)));
+    const double factor = w.pctBoard->scaleFactor();
+    cursorFrame->move(firstPixelAt(FirstCellX + CellPitch * (at.col - 1), factor),
+                      firstPixelAt(FirstCellY + CellPitch * (at.row - 1), factor));
     // A reader is told when the description changes, so it is set only then.
     const QString description = describeCursor();
     if (description != w.pctBoard->accessibleDescription())

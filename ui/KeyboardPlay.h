@@ -22,6 +22,8 @@ class PictureBox;
 class Overlay final : public QWidget {
 public:
     Overlay(QWidget* parent, QPixmap picture, int corner);
+    // Drawn `factor` times as large, with the rest of the window.
+    void setScale(double factor);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,6 +31,7 @@ protected:
 private:
     QPixmap picture;
     int corner = 0;
+    double factor = 1;
 };
 
 // The keyboard focus of a window's buttons and switches: Tab and Shift+Tab move it along the
@@ -44,6 +47,8 @@ public:
     bool shown() const { return on; }
     // Moves the focus to the next (or the previous) control on show.
     void step(bool forward);
+    // The frame drawn `factor` times as large, with the rest of the window.
+    void setScale(double factor);
 
     Overlay* frame = nullptr;
 
@@ -57,6 +62,7 @@ private:
     std::vector<QWidget*> chain;
     QWidget* unframed = nullptr;
     bool on = false;
+    double factor = 1;
 };
 
 // Playing the main window without a mouse. A cursor on the board and a focus frame on the
@@ -75,6 +81,8 @@ public:
     bool inUse() const { return keys; }
     // The cell under the cursor as a screen reader reads it.
     QString describeCursor() const;
+    // The cursor and the frame follow the window's layout to `factor`.
+    void setScale(double factor);
 
     Overlay* cursorFrame = nullptr;
     FocusFrame* focusFrame = nullptr;
@@ -102,6 +110,7 @@ private:
     // The button that opened the screen on show, which takes the focus back.
     QPointer<PictureBox> opener;
     Cell at = CursorStart;
+    double cursorFactor = 1;
     bool keys = false;
     Grid piecesBefore{};
     std::int32_t scoreBefore = 0;

@@ -1,5 +1,6 @@
 #include "ui/PictureBox.h"
 
+#include "ui/ScaledPictures.h"
 #include "ui/Twips.h"
 
 #include <QAccessible>
@@ -9,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -87,6 +89,11 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
         return true;
     }();
     (void)readable;
+    connect(&ScaledPictures::instance(), &ScaledPictures::drawn, this, [this] {
+        if (factor == 1.0) return;
+        paintCanvasAgain();
+        update();
+    });
 }
 
 void PictureBox::setTwipGeometry(int l, int t, int w, int h) {
@@ -94,7 +101,32 @@ void PictureBox::setTwipGeometry(int l, int t, int w, int h) {
     top = t;
     width = w;
     height = h;
-    setGeometry(toPixels(l), toPixels(t), toPixels(w), toPixels(h));
+    if (factor == 1.0) {
+        setGeometry(origin.x() + toPixels(l), origin.y() + toPixels(t), toPixels(w), toPixels(h));
+        return;
+    }
+    const int x = toPixels(l, factor);
+    const int y = toPixels(t, factor);
+    setGeometry(origin.x() + x, origin.y() + y, toPixels(l + w, factor) - x,
+                toPixels(t + h, factor) - y);
+}
+
+void PictureBox::setScale(double f, QPoint o) {
+    if (f == factor && o == origin) return;
+    const bool resized = f != factor;
+    factor = f;
+    origin = o;
+    setTwipGeometry(left, top, width, height);
+    if (resized) paintCanvasAgain();
+    update();
+}
+
+void PictureBox::paintCanvasAgain() {
+    if (canvas.isNull()) return;
+    canvas = QImage();
+    for (const auto& [at, picture] : cells)
+        paintOnCanvas(picture, at.first, at.second);
+    painted = {};
 }
 
 void PictureBox::moveTwips(int l, int t) {
@@ -164,18 +196,34 @@ void PictureBox::autoSize() {
 }
 
 void PictureBox::paintPicture(const QPixmap& picture, int xTwips, int yTwips) {
+    cells[{xTwips, yTwips}] = picture;
+    paintOnCanvas(picture, xTwips, yTwips);
+}
+
+void PictureBox::paintOnCanvas(const QPixmap& picture, int xTwips, int yTwips) {
     if (canvas.isNull()) {
         const qreal ratio = devicePixelRatioF();
         canvas = QImage(size() * ratio, QImage::Format_RGB32);
         canvas.setDevicePixelRatio(ratio);
         canvas.fill(Qt::black);
     }
-    const QPoint at(toPixels(xTwips), toPixels(yTwips));
-    painted |= QRect(at, picture.deviceIndependentSize().toSize());
+    const QPoint at(firstPixelAt(xTwips, factor), firstPixelAt(yTwips, factor));
+    const QImage exact =
+        factor == 1.0
+            ? QImage()
+            : ScaledPictures::instance().exact(picture, factor, canvas.devicePixelRatio());
+    if (factor != 1.0 && exact.isNull()) {
+        // Not drawn for this size yet: the nearest there is, for now.
+        QPainter painter(&canvas);
+        ScaledPictures::instance().paint(painter, at, picture, factor);
+        painted |= QRect(at, (picture.deviceIndependentSize() * factor).toSize() + QSize(1, 1));
+        return;
+    }
+    const QImage source = factor == 1.0 ? picture.toImage() : exact;
+    painted |= QRect(at, source.deviceIndependentSize().toSize());
 
     // The board is painted a whole group at a time: an opaque picture drawn at the canvas's
     // own scale is a plain copy of its pixels, which is what drawing it would give.
-    const QImage source = picture.toImage();
     const qreal ratio = canvas.devicePixelRatio();
     if (source.format() == QImage::Format_RGB32 && source.devicePixelRatio() == ratio &&
         ratio == std::floor(ratio)) {
@@ -191,7 +239,10 @@ void PictureBox::paintPicture(const QPixmap& picture, int xTwips, int yTwips) {
         return;
     }
     QPainter painter(&canvas);
-    painter.drawPixmap(at, picture);
+    if (factor == 1.0)
+        painter.drawPixmap(at, picture);
+    else
+        painter.drawImage(at, source);
 }
 
 void PictureBox::refresh() {
@@ -204,15 +255,26 @@ void PictureBox::paintEvent(QPaintEvent*) {
     // The canvas is opaque: where it lies nothing under it shows.
     const bool covered = !canvas.isNull() &&
                          QRect(QPoint(), canvas.deviceIndependentSize().toSize()).contains(rect());
+    // The border is a pixel wide at the size the game opens with, and grows with the rest.
+    const int line = border ? std::max(1, toPixels(TwipsPerPixel, factor)) : 0;
     if (!covered) {
         painter.fillRect(rect(), Qt::black);
-        const int inset = border ? 1 : 0;
-        if (!shown.isNull()) painter.drawPixmap(inset, inset, shown);
+        if (!shown.isNull() && factor == 1.0)
+            painter.drawPixmap(line, line, shown);
+        else if (!shown.isNull())
+            ScaledPictures::instance().paint(painter, QPointF(line, line), shown, factor);
     }
     if (!canvas.isNull()) painter.drawImage(0, 0, canvas);
-    if (border) {
+    if (border && factor == 1.0) {
         painter.setPen(QColor(0x8a, 0x4b, 0xc8));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else if (border) {
+        const QColor colour(0x8a, 0x4b, 0xc8);
+        const QRect r = rect();
+        painter.fillRect(QRect(0, 0, r.width(), line), colour);
+        painter.fillRect(QRect(0, r.height() - line, r.width(), line), colour);
+        painter.fillRect(QRect(0, 0, line, r.height()), colour);
+        painter.fillRect(QRect(r.width() - line, 0, line, r.height()), colour);
     }
 }
 
@@ -233,7 +295,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
     }
     if (button == 1) pressed = true;
     const QPointF at = event->position();
-    emit mousePressed(button, pressToTwips(at.x()), pressToTwips(at.y()));
+    emit mousePressed(button, pressToTwips(at.x(), factor), pressToTwips(at.y(), factor));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace mirel {
@@ -19,6 +21,10 @@ public:
     explicit PictureBox(QWidget* parent);
 
     void setTwipGeometry(int left, int top, int width, int height);
+    // The layout drawn `factor` times as large, its twip (0, 0) at `origin` of the parent;
+    // what is painted on the box is painted again at the new size.
+    void setScale(double factor, QPoint origin = {});
+    double scaleFactor() const { return factor; }
     void moveTwips(int left, int top);
     int Left() const { return left; }
     int Top() const { return top; }
@@ -86,6 +92,13 @@ private:
     QString announced;
     QImage canvas;
     QRect painted; // on the canvas since the last refresh
+    // What lies on the canvas, by the twip position it was painted at, to paint it again at
+    // another size.
+    std::map<std::pair<int, int>, QPixmap> cells;
+    double factor = 1;
+    QPoint origin;
+    void paintOnCanvas(const QPixmap& picture, int xTwips, int yTwips);
+    void paintCanvasAgain();
 };
 
 } // namespace mirel

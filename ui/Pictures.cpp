@@ -1,6 +1,7 @@
 #include "ui/Pictures.h"
 
 #include "PackedPictures.h"
+#include "ui/ScaledPictures.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -21,7 +22,10 @@ QPixmap picture(PictureId id, bool highDensity) {
     if (image.isNull() || image.size().isEmpty())
         qFatal("the picture \"%s\" is missing from the build", art::pictureName(id));
     if (highDensity) image.setDevicePixelRatio(2.0);
-    return QPixmap::fromImage(std::move(image));
+    QPixmap made = QPixmap::fromImage(std::move(image));
+    // Drawn afresh, by id, when the window is larger.
+    ScaledPictures::remember(made, id);
+    return made;
 }
 
 // Whether the pictures from `first` on are named `stem` followed by each of `suffixes`, in

@@ -7,7 +7,10 @@
 #include "ui/ClosingSignals.h"
 #include "ui/frmMain.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFile>
+#include <QIcon>
 #include <QTimer>
 
 namespace mirel {
@@ -52,6 +55,15 @@ int runGame(QApplication& app, const std::function<void(QWidget&)>& beforeShow) 
     // the window is up (or the first sound). Watchers added by `beforeShow` see the first
     // paint before this does.
     new AfterFirstPaint(window, [&sound] { sound.load(); });
+    // So is the window's icon, which only the window manager and the task bar show.
+    new AfterFirstPaint(window, [] {
+        QIcon icon;
+        for (int size : {32, 48, 64, 128}) {
+            const QString file = QStringLiteral(":/icon/%1x%1/apps/org.mirel.Mirel.png").arg(size);
+            if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+        }
+        if (!icon.isNull()) QApplication::setWindowIcon(icon);
+    });
     if (beforeShow) beforeShow(window);
     window.show();
     return app.exec();

@@ -63,17 +63,21 @@ std::int32_t characterCode(const QKeyEvent& event) {
 
 } // namespace
 
-frmHighScore::frmHighScore(HighScoreTable& table, const Pictures& pictures, QWidget* parent)
-    : QDialog(parent), table(table), pictures(pictures) {
+frmHighScore::frmHighScore(HighScoreTable& table, const Pictures& pictures, QWidget* parent,
+                           double factor)
+    : QDialog(parent), table(table), pictures(pictures), factor(factor) {
     setWindowTitle(QStringLiteral("Mirel"));
-    setFixedSize(toPixels(ClientWidth), toPixels(ClientHeight));
+    setFixedSize(toPixels(ClientWidth, factor), toPixels(ClientHeight, factor));
     setModal(true);
 
     pctHighScore = new PictureBox(this);
+    pctHighScore->setScale(factor);
     pctOk = new PictureBox(this);
+    pctOk->setScale(factor);
     pctOk->setTwipGeometry(7830, 1980, 705, 435);
     pctOk->setPicture(pictures.ok);
     pctReset = new PictureBox(this);
+    pctReset->setScale(factor);
     pctReset->setTwipGeometry(7830, 2430, 1125, 360);
     pctReset->setPicture(pictures.reset);
     pctReset->hide();
@@ -170,6 +174,7 @@ void frmHighScore::keyPressEvent(QKeyEvent* event) {
 // From now on Tab reaches the buttons; until then every key is the name's.
 void frmHighScore::buttonsTakeKeys() {
     focusFrame = new FocusFrame(*this, pictures.pctFocusFrame, {pctOk, pctReset});
+    focusFrame->setScale(factor);
     pctOk->setFocus(Qt::OtherFocusReason);
 }
 

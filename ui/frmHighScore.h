@@ -24,7 +24,9 @@ public:
     static constexpr int ClientWidth = 9135;
     static constexpr int ClientHeight = 5055;
 
-    frmHighScore(HighScoreTable& table, const Pictures& pictures, QWidget* parent);
+    // Drawn at the main window's `factor`.
+    frmHighScore(HighScoreTable& table, const Pictures& pictures, QWidget* parent,
+                 double factor = 1);
 
     void Form_KeyPress(std::int32_t key);
     void pctOk_Click();
@@ -61,6 +63,7 @@ private:
     const Pictures& pictures;
     std::int16_t entryRank = 0;
     FocusFrame* focusFrame = nullptr;
+    double factor = 1;
 };
 
 } // namespace mirel

@@ -12,11 +12,17 @@
 #include "settings/Settings.h"
 #include "sound/SoundFiles.h"
 #include "ui/KeyboardPlay.h"
+#include "ui/ScaledPictures.h"
 #include "ui/Twips.h"
 #include "ui/frmHighScore.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QScreen>
+#include <QShortcut>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace mirel {
 
@@ -47,7 +53,9 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
                  QWidget* parent)
     : QWidget(parent), clock(clock), random(random), sound(sound), store(store) {
     setWindowTitle(QStringLiteral("Mirel"));
-    setFixedSize(toPixels(ClientWidth), toPixels(ClientHeight));
+    // The layout never shrinks below the size it opens with; larger, it is drawn larger.
+    setMinimumSize(toPixels(ClientWidth), toPixels(ClientHeight));
+    resize(toPixels(ClientWidth), toPixels(ClientHeight));
 
     // Created in this order, so that the title logo and the Game Over picture lie above the
     // board and take its clicks while they are shown.
@@ -160,9 +168,107 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
+    // The pictures for a new size are drawn once the size has settled, not at every step
+    // of a drag.
+    drawWhenSettled = new QTimer(this);
+    drawWhenSettled->setSingleShot(true);
+    drawWhenSettled->setInterval(100);
+    connect(drawWhenSettled, &QTimer::timeout, this,
+            [this] { ScaledPictures::instance().want(factor, devicePixelRatioF()); });
+
     Form_Load();
     Timer1->start();
     keys = new KeyboardPlay(*this);
+
+    const auto shortcut = [this](QKeySequence keys, auto then) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, then);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { zoom(1); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoom(1); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { zoom(-1); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoom(0); });
+    shortcut(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
+    openAtStoredSize(loadWindowSize(store));
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const double fits = std::min(double(width()) / toPixels(ClientWidth),
+                                 double(height()) / toPixels(ClientHeight));
+    const double s = std::max(1.0, fits);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) normalFactor = s;
+    layOut(s);
+}
+
+// Every control keeps its place and size in proportion, centred, the margins black.
+void frmMain::layOut(double s) {
+    const QPoint origin((width() - toPixels(ClientWidth, s)) / 2,
+                        (height() - toPixels(ClientHeight, s)) / 2);
+    factor = s;
+    for (PictureBox* box : findChildren<PictureBox*>(Qt::FindDirectChildrenOnly))
+        box->setScale(s, origin);
+    if (keys) keys->setScale(s);
+    drawWhenSettled->start();
+}
+
+// A stored size too large for this screen is reduced to fit it.
+void frmMain::openAtStoredSize(const WindowSize& size) {
+    double f = size.factor;
+    if (const QScreen* on = screen()) {
+        const QRect room = on->availableGeometry();
+        f = std::min(f, std::max(1.0, std::min(double(room.width()) / toPixels(ClientWidth),
+                                               double(room.height()) / toPixels(ClientHeight))));
+    }
+    if (f != 1.0) resize(qRound(toPixels(ClientWidth) * f), qRound(toPixels(ClientHeight) * f));
+    normalFactor = f;
+    if (size.fullScreen)
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    else if (size.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmMain::zoom(int direction) {
+    double to = 1;
+    const QScreen* on = screen();
+    const QRect room = on ? on->availableGeometry() : QRect();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const auto fits = [&](double f) {
+        return !on || (qRound(toPixels(ClientWidth) * f) + frame.width() <= room.width() &&
+                       qRound(toPixels(ClientHeight) * f) + frame.height() <= room.height());
+    };
+    if (direction > 0) {
+        to = normalFactor;
+        for (double step : ZoomSteps)
+            if (step > normalFactor + 1e-6 && fits(step)) {
+                to = step;
+                break;
+            }
+    } else if (direction < 0) {
+        for (double step : ZoomSteps)
+            if (step < normalFactor - 1e-6) to = step;
+    }
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
+    resize(qRound(toPixels(ClientWidth) * to), qRound(toPixels(ClientHeight) * to));
+}
+
+WindowSize frmMain::windowSize() const {
+    WindowSize size;
+    size.factor = normalFactor;
+    size.fullScreen = isFullScreen();
+    size.maximized = isMaximized() || (isFullScreen() && maximizedBefore);
+    return size;
+}
+
+void frmMain::toggleFullScreen() {
+    if (isFullScreen()) {
+        if (maximizedBefore)
+            showMaximized();
+        else
+            showNormal();
+        return;
+    }
+    maximizedBefore = isMaximized();
+    showFullScreen();
 }
 
 PictureBox* frmMain::control(int left, int top, int width, int height, const QPixmap& picture) {
@@ -228,7 +334,8 @@ void frmMain::SaveSettings() {
     // One the store cannot take at once (another copy holds it) is kept aside and tried again
     // in a while, so that the window never waits for the store.
     saveAgain->stop();
-    if (saveSettings(store, shownOptions(), savedOptions, changes, table) ==
+    const WindowSize window = windowSize();
+    if (saveSettings(store, shownOptions(), savedOptions, changes, table, &window) ==
         SettingsStore::Outcome::Kept)
         saveAgain->start();
 }
@@ -465,7 +572,7 @@ void frmMain::pctHighScores_Click() {
 void frmMain::showHighScoreWindow() {
     // The window is made afresh for every showing, and gone when it closes.
     HideMainScreen();
-    frmHighScore highScores(table, pictures, this);
+    frmHighScore highScores(table, pictures, this, factor);
     // A Reset is stored at once, while the window still shows the emptied table.
     connect(&highScores, &frmHighScore::tableCleared, this, [this] {
         changes.reset(table);

@@ -118,7 +118,19 @@ public:
     // The game without a mouse: the board's cursor, the focus frame and the shortcuts.
     KeyboardPlay* keys = nullptr;
 
-    // The options as the five switches show them, and showing a set of options on them.
+    // The factor the whole layout is drawn at, to fill the window (1 at the size it opens
+    // with): the smaller of its width and height over those of the layout, at least 1.
+    double scaleFactor() const { return factor; }
+    // The desktop's zoom keys: the next step of ZoomSteps up (+1) or down (-1) that fits the
+    // screen, or back to 1 (0). A maximized or full-screen window is restored first.
+    void zoom(int direction);
+    void toggleFullScreen();
+    // The size as it is stored: the factor when neither maximized nor full-screen, and which.
+    WindowSize windowSize() const;
+    static constexpr double ZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4, 5, 6, 8};
+
+    // The options as the five switches show them, with the window's size, and showing a set
+    // of options on the switches.
     Options shownOptions() const;
     void showOptions(const Options& options);
 
@@ -128,6 +140,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Load();
@@ -146,6 +159,13 @@ private:
     bool shiftWaiting = false; // a due shift waits for a click to be resolved
     SoundPlayer& sound;
     SettingsStore& store;
+
+    void layOut(double factor);
+    void openAtStoredSize(const WindowSize& size);
+    double factor = 1;
+    double normalFactor = 1;      // when neither maximized nor full-screen
+    bool maximizedBefore = false; // when it went full-screen
+    QTimer* drawWhenSettled = nullptr;
 };
 
 } // namespace mirel

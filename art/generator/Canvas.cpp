@@ -3,8 +3,21 @@
 #include "Glow.h"
 #include "Palette.h"
 
-Canvas::Canvas(QSize logicalSize, int scale_, bool seeThrough)
-    : image(logicalSize * scale_,
+#include <cmath>
+
+namespace {
+
+QSize devicePixels(QSize logical, double scale) {
+    // A whole scale gives whole sizes exactly; the small allowance keeps a product that
+    // should be whole from reaching one pixel more through rounding.
+    return QSize(static_cast<int>(std::ceil(logical.width() * scale - 1e-6)),
+                 static_cast<int>(std::ceil(logical.height() * scale - 1e-6)));
+}
+
+} // namespace
+
+Canvas::Canvas(QSize logicalSize, double scale_, bool seeThrough)
+    : image(devicePixels(logicalSize, scale_),
             seeThrough ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32),
       size(logicalSize), scale(scale_) {
     image.fill(seeThrough ? QColor(Qt::transparent) : palette::Background);

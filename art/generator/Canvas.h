@@ -8,12 +8,14 @@
 #include <QSize>
 
 struct Canvas {
-    Canvas(QSize logicalSize, int scale, bool seeThrough = false);
+    // `scale` may be fractional: the image then takes the device pixels the picture reaches
+    // into, rounded up.
+    Canvas(QSize logicalSize, double scale, bool seeThrough = false);
 
     // Device pixels: opaque black to begin with, or wholly see-through.
     QImage image;
     QSize size;   // logical size
-    int scale;    // device pixels per logical pixel
+    double scale; // device pixels per logical pixel
 
     QRectF rect() const { return QRectF(QPointF(0, 0), QSizeF(size)); }
 };

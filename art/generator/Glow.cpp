@@ -41,7 +41,7 @@ std::vector<double> blurPass(const std::vector<double>& in, int w, int h,
 
 } // namespace
 
-QImage glowOf(const QPainterPath& shape, QSize pixels, int scale, double sigma,
+QImage glowOf(const QPainterPath& shape, QSize pixels, double scale, double sigma,
               const QColor& colour, double strength) {
     const int w = pixels.width();
     const int h = pixels.height();

@@ -11,5 +11,5 @@
 // device pixels to its unit and blurred with a gaussian of `sigma` of its units; outside the
 // image counts as dark. Where the blurred coverage times `strength` reaches 1 the light is
 // `colour` in full. Premultiplied, for laying over a picture.
-QImage glowOf(const QPainterPath& shape, QSize pixels, int scale, double sigma,
+QImage glowOf(const QPainterPath& shape, QSize pixels, double scale, double sigma,
               const QColor& colour, double strength);

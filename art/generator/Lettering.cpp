@@ -34,23 +34,36 @@ QFont scriptFont(Weight weight) {
 
 } // namespace
 
-void loadScriptFonts() {
+bool tryLoadScriptFonts(QString& problem) {
     for (const char* file : {"DancingScript-Regular.otf", "DancingScript-Bold.otf"}) {
         const QString path = QString::fromLatin1(FontDir) + QString::fromLatin1(file);
         const int id = QFontDatabase::addApplicationFont(path);
-        if (id < 0)
-            die(QStringLiteral("cannot load the lettering font %1 (install fonts-dancingscript)")
-                    .arg(path));
-        if (!QFontDatabase::applicationFontFamilies(id).contains(Family))
-            die(QStringLiteral("%1 is not %2").arg(path, Family));
+        if (id < 0) {
+            problem = QStringLiteral("cannot load the lettering font %1 (install "
+                                     "fonts-dancingscript)")
+                          .arg(path);
+            return false;
+        }
+        if (!QFontDatabase::applicationFontFamilies(id).contains(Family)) {
+            problem = QStringLiteral("%1 is not %2").arg(path, Family);
+            return false;
+        }
     }
     for (Weight w : {Weight::Regular, Weight::Bold}) {
         const QFontInfo info(scriptFont(w));
         const QString wanted = w == Weight::Bold ? "Bold" : "Regular";
-        if (info.family() != Family || info.styleName() != wanted)
-            die(QStringLiteral("font database gave %1 %2 instead of %3 %4")
-                    .arg(info.family(), info.styleName(), Family, wanted));
+        if (info.family() != Family || info.styleName() != wanted) {
+            problem = QStringLiteral("font database gave %1 %2 instead of %3 %4")
+                          .arg(info.family(), info.styleName(), Family, wanted);
+            return false;
+        }
     }
+    return true;
+}
+
+void loadScriptFonts() {
+    QString problem;
+    if (!tryLoadScriptFonts(problem)) die(problem);
 }
 
 QPainterPath scriptOutline(const QString& text, Weight weight) {

@@ -15,6 +15,8 @@ enum class Weight { Regular, Bold };
 // program with a message if either is missing: lettering drawn in a fallback
 // face would quietly spoil every picture.
 void loadScriptFonts();
+// The same, for a program that can do without: false, and why, when a face is missing.
+bool tryLoadScriptFonts(QString& problem);
 
 // Outlines are built at this pixel size and then scaled, so the 1x and @2x
 // pictures share exactly the same geometry.

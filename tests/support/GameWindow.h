@@ -6,6 +6,7 @@
 #include "support/Pixels.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
+#include "ui/ScaledPictures.h"
 #include "ui/Twips.h"
 #include "ui/frmHighScore.h"
 #include "ui/frmMain.h"
@@ -94,6 +95,21 @@ struct Game {
         newGame(fourMoveGame());
         for (int col : {1, 4, 7, 10})
             pressCell(1, col);
+    }
+    // Resizes the window, as a window manager would, and waits until the layout has followed
+    // and the pictures have been drawn for its size.
+    void resize(int width, int height) {
+        window.resize(width, height);
+        QTRY_COMPARE(window.size(), QSize(width, height));
+        const double scale = window.scaleFactor() * window.devicePixelRatioF();
+        if (scale != 1 && scale != 2)
+            QTRY_COMPARE_WITH_TIMEOUT(ScaledPictures::instance().readyScale(), scale, 60000);
+    }
+    // A click at `at` in the window, on whatever lies there.
+    void clickAt(QPoint at) {
+        QWidget* under = window.childAt(at);
+        if (!under) under = &window;
+        QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(&window, at));
     }
     void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, 3)); }
     // A key as the keyboard sends it: to the control in focus, or to the window when none is.
