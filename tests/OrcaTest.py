@@ -111,7 +111,43 @@ class Stack:
         if record:
             print("speech written to", record)
             return 0
-        return 0 if ok else 1
+        return 0 if ok and self.check() else 1
+
+    def check(self):
+        said = speech(self.log)
+        text = "\n".join(said)
+        failed = []
+        def heard(what, pattern, times=1):
+            n = len(re.findall(pattern, text, re.M))
+            print("%-4s %s (%d times)" % ("ok" if n >= times else "FAIL", what, n))
+            if n < times:
+                failed.append(what)
+        cell = r"row \d+, column \d+: (?:empty|[a-z ]+, (?:alone|a group of \d+, \d+ points))"
+        heard("a new game with the cursor's cell", r"^New game\. row 10, column 1: ")
+        heard("cursor moves, each with its cell", r"^" + cell + r"\b", 3)
+        heard("a removal with the new score", r"^Score \d+\. " + cell)
+        heard("an undo with the score", r"^Undone, score \d+\. " + cell)
+        heard("an undo with nothing to undo", r"^Nothing to undo\.")
+        heard("the high-score window by name", r"^High scores dialog")
+        heard("the name prompt with score and rank",
+              r"^Game over! Score \d+ entered the high scores at rank 1\. Type a name of up "
+              r"to seven letters and digits")
+        heard("the help text", r"^Click on identical adjacent pieces to score points\. Use "
+              r"Events to make things even wilder! label")
+        heard("the about text with its version", r"^Mirel\. .*Version \d\.\d label")
+        heard("a piece set press", r"^Set 2, squares")
+        # A mine or a shift happens only where the deal and the clock put them.
+        for what, pattern in [("a mine going off", r"^A mine exploded! Score \d+\."),
+                              ("a timed shift", r"^The (?:rows|columns) shifted\. " + cell)]:
+            n = len(re.findall(pattern, text, re.M))
+            print("%-4s %s (%d times)" % ("ok" if n else "--", what, n))
+        bad = re.findall(r"bad content sent to speak|Could not process", read(self.log))
+        print("%-4s nothing Orca could not speak (%d)" % ("ok" if not bad else "FAIL", len(bad)))
+        if bad:
+            failed.append("Orca could not speak some events")
+        if failed:
+            self.fail("not heard: " + "; ".join(failed))
+        return not failed
 
     # --- waiting, without an upper bound a busy machine could reach ---
     def until(self, probe, what, step=0.1):
@@ -164,7 +200,11 @@ class Stack:
             same = now == last
             last = now
             return same
-        self.until(still, "the game or Orca never settled", step=0.4)
+        self.stills = 0
+        def settled():
+            self.stills = self.stills + 1 if still() else 0
+            return self.stills >= 3
+        self.until(settled, "the game or Orca never settled", step=0.4)
 
     def shot_bytes(self):
         return subprocess.run(["import", "-window", self.window, "-depth", "8", "rgb:-"],
@@ -268,6 +308,7 @@ class Stack:
         self.step("Escape leaves about", "Escape")
         self.tab_to("Piece set")
         self.step("Piece set pressed", "space")
+        self.step("after the press")
         self.keys("ctrl+q")
         self.until(lambda: self.game.poll() is not None, "Ctrl+Q did not end the game")
         return True
