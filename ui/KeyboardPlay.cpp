@@ -285,6 +285,9 @@ void KeyboardPlay::afterBoardPress() {
                  ? tr("A mine exploded! Score %1.").arg(w.board.Score)
                  : tr("Score %1.").arg(w.board.Score));
     }
+    // The game this press ended is read at Game Over, the high-score window closed.
+    if (!w.board.GameActive && w.pctGameOver->isVisible())
+        w.pctGameOver->setFocus(Qt::OtherFocusReason);
     afterAction();
 }
 
@@ -344,7 +347,7 @@ void KeyboardPlay::settleFocus() {
     if (focus && focus->isVisible() && (focus->focusPolicy() & Qt::TabFocus)) return;
     // A screen of text, or the end of a game, is read where the focus rests.
     for (PictureBox* text : {w.pctHelpText, w.pctAboutText, w.pctGameOver}) {
-        if (text->isVisible() && (text != w.pctGameOver || !w.pctBoard->isVisible())) {
+        if (text->isVisible() && (text != w.pctGameOver || !w.board.GameActive)) {
             if (focus != text) text->setFocus(Qt::OtherFocusReason);
             return;
         }
@@ -366,7 +369,7 @@ void KeyboardPlay::use(bool byKeys) {
 
 // The cursor shows only with the board in focus and a game on it.
 void KeyboardPlay::showCursor() {
-    cursorFrame->setVisible(keys && w.board.GameActive && w.pctBoard->hasFocus());
+    cursorFrame->setVisible(keys && w.board.GameActive && w.focusWidget() == w.pctBoard);
 }
 
 void KeyboardPlay::moveTo(Cell cell) {

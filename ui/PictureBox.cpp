@@ -17,6 +17,7 @@
 namespace mirel {
 
 const char* const unreadProperty = "mirelUnread";
+const char* const gameWindowProperty = "mirelGameWindow";
 
 namespace {
 
@@ -172,8 +173,7 @@ QAccessibleInterface* toldLine(PictureBox* box, int index) {
 QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
     if (auto* box = qobject_cast<PictureBox*>(object)) return new AccessiblePictureBox(box);
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget && widget->isWindow() &&
-        widget->findChild<PictureBox*>(QString(), Qt::FindDirectChildrenOnly))
+    if (widget && widget->property(gameWindowProperty).toBool())
         return new AccessibleGameWindow(widget);
     return nullptr;
 }

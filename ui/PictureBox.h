@@ -11,6 +11,9 @@ namespace mirel {
 
 // A widget with this property set true is left out of what screen readers see.
 extern const char* const unreadProperty;
+// Set true first thing on a window of pictures: readers see it as a frame (a dialog if it is
+// one) holding the controls a player meets.
+extern const char* const gameWindowProperty;
 
 // A box that shows one picture, placed in twips. It can also keep pictures painted onto it
 // at twip positions, so that a board covered by another window comes back as it was; what

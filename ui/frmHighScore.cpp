@@ -128,6 +128,7 @@ QAccessibleInterface* accessibleNameField(const QString&, QObject* object) {
 
 frmHighScore::frmHighScore(HighScoreTable& table, const Pictures& pictures, QWidget* parent)
     : QDialog(parent), table(table), pictures(pictures) {
+    setProperty(gameWindowProperty, true);
     setWindowTitle(QStringLiteral("Mirel"));
     setAccessibleName(tr("High scores"));
     setFixedSize(toPixels(ClientWidth), toPixels(ClientHeight));
@@ -216,9 +217,11 @@ void frmHighScore::describeTable() {
                     : character.kind == CharPicture::Digit ? QChar(u'0' + character.index)
                                                            : QChar(u' ');
         name = name.trimmed();
-        rows << (name.isEmpty() && table.HighScores[r] == 0
-                     ? tr("rank %1, empty").arg(r)
-                     : tr("rank %1, %2, %3").arg(r).arg(name).arg(table.HighScores[r]));
+        if (name.isEmpty())
+            rows << (table.HighScores[r] == 0 ? tr("rank %1, empty").arg(r)
+                                              : tr("rank %1, %2").arg(r).arg(table.HighScores[r]));
+        else
+            rows << tr("rank %1, %2, %3").arg(r).arg(name).arg(table.HighScores[r]);
     }
     pctHighScore->setReaderDescription(rows.join(QStringLiteral(". ")));
 }

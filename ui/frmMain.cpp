@@ -44,8 +44,8 @@ private:
 frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, SettingsStore& store,
                  QWidget* parent)
     : QWidget(parent), clock(clock), random(random), sound(sound), store(store) {
+    setProperty(gameWindowProperty, true);
     setWindowTitle(QStringLiteral("Mirel"));
-    setAccessibleName(QStringLiteral("Mirel"));
     setFixedSize(toPixels(ClientWidth), toPixels(ClientHeight));
 
     // Created in this order, so that the title logo and the Game Over picture lie above the
