@@ -289,13 +289,14 @@ private slots:
         game.scriptDeal(checkerboard());
         game.key(Qt::Key_N, Qt::ControlModifier);
         QList<QWidget*> focused;
-        QObject::connect(qApp, &QApplication::focusChanged, &w,
+        const auto watch = QObject::connect(qApp, &QApplication::focusChanged, &w,
                          [&](QWidget*, QWidget* now) { focused << now; });
         game.key(Qt::Key_F1);
         QCOMPARE(w.focusWidget(), w.pctHelpText);
         QVERIFY(readerOf(w.pctHelpText)->text(QAccessible::Name).endsWith(u"wilder!"));
         game.key(Qt::Key_Escape);
         QCOMPARE(w.focusWidget(), w.pctHelp);
+        QObject::disconnect(watch);
         for (QWidget* widget : focused)
             QVERIFY2(!widget || widget == &w || widget == w.pctHelpText || widget == w.pctHelp,
                      qPrintable(readerOf(widget)->text(QAccessible::Name)));
