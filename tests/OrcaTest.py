@@ -238,7 +238,7 @@ class Stack:
         for r in range(1, 11):
             for c in range(1, 16):
                 rgb = image.getpixel((19 + 36 * (c - 1), 22 + 36 * (r - 1)))
-                cells[(r, c)] = None if rgb == (0, 0, 0) else rgb
+                cells[(r, c)] = None if max(rgb) < 48 else rgb  # an empty cell is near black
         return cells
 
     def group_cell(self):
@@ -255,8 +255,8 @@ class Stack:
         dr, dc = cell[0] - self.at[0], cell[1] - self.at[1]
         keys = (["Down"] * dr if dr > 0 else ["Up"] * -dr) + (["Right"] * dc if dc > 0 else ["Left"] * -dc)
         self.at = cell
-        if keys:
-            self.keys(*keys)
+        # An arrow key also gives the board the focus; Left and back when already there.
+        self.keys(*(keys or (["Left", "Right"] if cell[1] > 1 else ["Right", "Left"])))
 
     def tab_to(self, name):
         for _ in range(16):
