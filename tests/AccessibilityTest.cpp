@@ -199,7 +199,8 @@ private slots:
         PictureBox* board = w.pctBoard;
         const auto told = [&] { return board->told(board->toldLine()); };
         const auto read = [&] { return readerOf(board)->text(QAccessible::Description); };
-        const QString start = QStringLiteral("row 10, column 1: %1, a group of 4, 8 points").arg(group);
+        const QString start =
+            QStringLiteral("row 10, column 1: %1, a group of 4, 8 points").arg(group);
         QCOMPARE(told(), QStringLiteral("New game. ") + start);
         QCOMPARE(read(), start);
         // The line told is the board's child in focus.
@@ -290,7 +291,7 @@ private slots:
         game.key(Qt::Key_N, Qt::ControlModifier);
         QList<QWidget*> focused;
         const auto watch = QObject::connect(qApp, &QApplication::focusChanged, &w,
-                         [&](QWidget*, QWidget* now) { focused << now; });
+                                            [&](QWidget*, QWidget* now) { focused << now; });
         game.key(Qt::Key_F1);
         QCOMPARE(w.focusWidget(), w.pctHelpText);
         QVERIFY(readerOf(w.pctHelpText)->text(QAccessible::Name).endsWith(u"wilder!"));

@@ -281,9 +281,8 @@ void KeyboardPlay::pressCursorCell() {
 // end of a game is told when Game Over shows.
 void KeyboardPlay::afterBoardPress() {
     if (w.board.GameActive && w.board.BoardPieces != piecesBefore) {
-        tell(w.board.Score == scoreBefore
-                 ? tr("A mine exploded! Score %1.").arg(w.board.Score)
-                 : tr("Score %1.").arg(w.board.Score));
+        tell(w.board.Score == scoreBefore ? tr("A mine exploded! Score %1.").arg(w.board.Score)
+                                          : tr("Score %1.").arg(w.board.Score));
     }
     // The game this press ended is read at Game Over, the high-score window closed.
     if (!w.board.GameActive && w.pctGameOver->isVisible())

@@ -132,7 +132,7 @@ class AccessibleGameWindow final : public QAccessibleWidget {
 public:
     explicit AccessibleGameWindow(QWidget* window)
         : QAccessibleWidget(window, qobject_cast<QDialog*>(window) ? QAccessible::Dialog
-                                                                    : QAccessible::Window) {}
+                                                                   : QAccessible::Window) {}
 
     int childCount() const override { return int(children().size()); }
     QAccessibleInterface* child(int index) const override {
