@@ -214,8 +214,17 @@ class Stack:
         self.until(settled, "the game or Orca never settled", step=0.4)
 
     def shot_bytes(self):
-        return subprocess.run(["import", "-window", self.window, "-depth", "8", "rgb:-"],
-                              env=self.env, capture_output=True).stdout
+        return self.shoot(["-depth", "8", "rgb:-"])
+
+    def shoot(self, args):
+        # A screenshot of a window that has gone waits for ever: the game is looked at first.
+        if self.game_died():
+            return b""
+        try:
+            return subprocess.run(["import", "-window", self.window, *args], env=self.env,
+                                  capture_output=True, timeout=HANG).stdout
+        except subprocess.TimeoutExpired:
+            return b""
 
     def step(self, label, *keys):
         if keys:
@@ -231,8 +240,7 @@ class Stack:
         """The colour at the middle of each cell, None where it is black (empty)."""
         from PIL import Image
         import io
-        png = subprocess.run(["import", "-window", self.window, "png:-"], env=self.env,
-                             capture_output=True).stdout
+        png = self.shoot(["png:-"])
         image = Image.open(io.BytesIO(png)).convert("RGB")
         cells = {}
         for r in range(1, 11):
@@ -259,8 +267,14 @@ class Stack:
         self.keys(*(keys or (["Left", "Right"] if cell[1] > 1 else ["Right", "Left"])))
 
     def tab_to(self, name):
+        # Orca writes its log in blocks: each Tab waits for the control it reached to be told.
         for _ in range(16):
-            if name in self.step("Tab", "Tab"):
+            start = len(speech(self.log))
+            self.keys("Tab")
+            told = self.until(lambda: [line for line in speech(self.log)[start:] if re.search(
+                r"push button|check box|image|label", line)], "a Tab reached nothing Orca told")
+            self.step("Tab")
+            if name in told[-1]:
                 return True
         self.transcript.append(("(%s never reached)" % name, []))
         return False
