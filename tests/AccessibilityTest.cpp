@@ -1,8 +1,10 @@
 // What a screen reader is told about the main window: the game draws no text, so every
 // button and switch must carry its name, and every switch the state its picture shows.
 #include "support/GameWindow.h"
+#include "ui/KeyboardPlay.h"
 
 #include <QAccessible>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <vector>
@@ -141,24 +143,37 @@ private slots:
         }
     }
 
-    // The score is six digit pictures; each place reads the digit it shows.
-    void theScoreReadsAsItsDigits() {
+    // The score is one object read as the number its six digits show; the window's reader
+    // sees the switches without their labels, the about text without its digit boxes, and
+    // no focus marks.
+    void theScoreIsOneNumberAndTheWindowAFrame() {
         Game game;
         frmMain& w = game.window;
         Rows rows = checkerboard();
         rows[9].replace(0, 4, "3333");
         game.newGame(rows);
         game.pressCell(10, 1);
-        QString read;
-        for (int place = 5; place >= 0; --place)
-            read += readerOf(w.imgScore[place])->text(QAccessible::Value);
-        QCOMPARE(read, QStringLiteral("000008"));
-        QCOMPARE(game.scoreShown(), read);
+        QAccessibleInterface* score = readerOf(w.imgScore[5]);
+        QCOMPARE(score->text(QAccessible::Name), QStringLiteral("Score"));
+        QCOMPARE(score->text(QAccessible::Value), QStringLiteral("8"));
+        QCOMPARE(game.scoreShown(), QStringLiteral("000008"));
+
+        QAccessibleInterface* window = readerOf(&w);
+        QCOMPARE(window->role(), QAccessible::Window); // a frame to AT-SPI
+        QStringList read;
+        for (int i = 0; i < window->childCount(); ++i) {
+            QCOMPARE(window->indexOfChild(window->child(i)), i);
+            read << window->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(read.count(QStringLiteral("Score")), 1);
+        QCOMPARE(read.count(QStringLiteral("Row shifts")), 1);
+        QCOMPARE(read.count(QStringLiteral("Version")), 0);
+        QCOMPARE(read.count(QString()), 0); // the cursor and the focus frame
     }
 
-    // The board is read at its cursor: the cell, its piece by the name of the set dealt, and
-    // what a press would do. A move is told with the score it leaves.
-    void theBoardIsReadAtItsCursor_data() {
+    // The board in focus tells, as a line of text focused inside it, the cell under the
+    // cursor and what a press would do, after what has just happened.
+    void theBoardTellsItsCursorAndEachMove_data() {
         QTest::addColumn<int>("set");
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("lone");
@@ -169,7 +184,7 @@ private slots:
         QTest::newRow("faces") << 3 << "neutral face"
                                << "sad face";
     }
-    void theBoardIsReadAtItsCursor() {
+    void theBoardTellsItsCursorAndEachMove() {
         QFETCH(int, set);
         QFETCH(QString, group);
         QFETCH(QString, lone);
@@ -181,24 +196,57 @@ private slots:
         rows[0].replace(13, 2, "44");
         game.scriptDeal(rows, set == 3 ? 4 : 5);
         game.key(Qt::Key_N, Qt::ControlModifier);
-        QAccessibleInterface* reader = readerOf(w.pctBoard);
-        const auto read = [&] { return reader->text(QAccessible::Description); };
+        PictureBox* board = w.pctBoard;
+        const auto told = [&] { return board->told(board->toldLine()); };
+        const auto read = [&] { return readerOf(board)->text(QAccessible::Description); };
+        const QString start =
+            QStringLiteral("row 10, column 1: %1, a group of 4, 8 points").arg(group);
+        QCOMPARE(told(), QStringLiteral("New game. ") + start);
+        QCOMPARE(read(), start);
+        // The line told is the board's child in focus.
+        QAccessibleInterface* line = readerOf(board)->child(board->toldLine());
+        QVERIFY(line && line->state().focused);
+        QCOMPARE(line->text(QAccessible::Name), told());
 
-        QCOMPARE(read(), QStringLiteral("row 10, column 1: %1, a group of 4, 8 points").arg(group));
         game.key(Qt::Key_Up);
-        QCOMPARE(read(), QStringLiteral("row 9, column 1: %1, alone").arg(lone));
+        QCOMPARE(told(), QStringLiteral("row 9, column 1: %1, alone").arg(lone));
         game.key(Qt::Key_Down);
         game.key(Qt::Key_Space);
-        QCOMPARE(reader->text(QAccessible::Value), QStringLiteral("Score 8"));
-        QCOMPARE(read(), QStringLiteral("row 10, column 1: %1, alone").arg(lone));
+        const QString after = QStringLiteral("row 10, column 1: %1, alone").arg(lone);
+        QCOMPARE(told(), QStringLiteral("Score 8. ") + after);
+        game.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(told(), QStringLiteral("Undone, score 0. ") + start);
+        game.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(told(), QStringLiteral("Nothing to undo. ") + start);
+        game.key(Qt::Key_Space);
         game.key(Qt::Key_Up, {}, 9);
-        QCOMPARE(read(), QStringLiteral("row 1, column 1: empty"));
-        // The mouse moves no cursor, but what it changes is read at the cursor all the same.
+        QCOMPARE(told(), QStringLiteral("row 1, column 1: empty"));
+
+        // A mouse press moves the cursor where it pressed, still hidden until a key.
         game.pressCell(1, 14);
-        QCOMPARE(reader->text(QAccessible::Value), QStringLiteral("Score 12"));
+        QCOMPARE(w.keys->cursor(), (Cell{1, 14}));
+        QVERIFY(!w.keys->cursorFrame->isVisible());
+        QCOMPARE(told(), QStringLiteral("Score 12. row 1, column 14: empty"));
+        game.key(Qt::Key_Right);
+        QCOMPARE(w.keys->cursor(), (Cell{1, 15}));
+
+        // A blast is told as such; where a mine hides is never told before.
+        w.board.BoardMines[10][3] = FlagTrue;
+        game.key(Qt::Key_Down, {}, 9);
+        game.key(Qt::Key_Left, {}, 12);
+        QVERIFY(!told().contains(QStringLiteral("mine")));
+        game.key(Qt::Key_Space);
+        QVERIFY2(told().startsWith(QStringLiteral("A mine exploded! Score 12. row 10, column 3")),
+                 qPrintable(told()));
+
+        // A timed shift is told with the cell it leaves under the cursor.
+        emit w.shifted(RowShift);
+        QVERIFY2(told().startsWith(QStringLiteral("The rows shifted. row 10, column 3")),
+                 qPrintable(told()));
     }
 
-    // The end of a game is told with its score and, where it ranks, its rank.
+    // The end of a game takes the focus, read with its score and, where it ranks, its rank;
+    // a ranked score is told in the name prompt of the high-score window.
     void theEndOfAGameIsTold_data() {
         QTest::addColumn<bool>("tableFull");
         QTest::addColumn<QString>("told");
@@ -210,23 +258,89 @@ private slots:
         QFETCH(QString, told);
         Game game(tableFull);
         frmMain& w = game.window;
-        QString toldWhileTyping;
+        QString prompt;
         bool opened = false;
         whenModalOpens<frmHighScore>(
             &w,
             [&](frmHighScore& table) {
-                toldWhileTyping = readerOf(w.pctBoard)->text(QAccessible::Value);
+                prompt = readerOf(table.focusWidget())->text(QAccessible::Name);
                 table.pctOk_Click();
             },
             &opened);
         game.playFourMoveGame();
         QCOMPARE(opened, !tableFull);
-        if (opened) QCOMPARE(toldWhileTyping, told);
-        QCOMPARE(readerOf(w.pctBoard)->text(QAccessible::Value), told);
+        if (opened)
+            QVERIFY2(prompt.startsWith(QStringLiteral(
+                         "Game over! Score 18 entered the high scores at rank 1. Type a name")),
+                     qPrintable(prompt));
+        QVERIFY(w.focusWidget() && w.focusWidget()->isVisible());
         QCOMPARE(
             QStringLiteral("%1 %2").arg(readerOf(w.pctGameOver)->text(QAccessible::Name),
                                         readerOf(w.pctGameOver)->text(QAccessible::Description)),
             told);
+        // Unranked, Game Over stays shown and holds the focus.
+        if (!opened) QCOMPARE(w.focusWidget(), w.pctGameOver);
+    }
+
+    // Help and about put the reader on their text, and leaving gives the focus back; the
+    // focus never rests on a control while it hides; a piece set press is told.
+    void screensAndPressesAreTold() {
+        Game game;
+        frmMain& w = game.window;
+        game.scriptDeal(checkerboard());
+        game.key(Qt::Key_N, Qt::ControlModifier);
+        QList<QWidget*> focused;
+        const auto watch = QObject::connect(qApp, &QApplication::focusChanged, &w,
+                                            [&](QWidget*, QWidget* now) { focused << now; });
+        game.key(Qt::Key_F1);
+        QCOMPARE(w.focusWidget(), w.pctHelpText);
+        QVERIFY(readerOf(w.pctHelpText)->text(QAccessible::Name).endsWith(u"wilder!"));
+        game.key(Qt::Key_Escape);
+        QCOMPARE(w.focusWidget(), w.pctHelp);
+        QObject::disconnect(watch);
+        for (QWidget* widget : focused)
+            QVERIFY2(!widget || widget == &w || widget == w.pctHelpText || widget == w.pctHelp,
+                     qPrintable(readerOf(widget)->text(QAccessible::Name)));
+
+        game.key(Qt::Key_Tab);
+        game.key(Qt::Key_Space);
+        QCOMPARE(w.focusWidget(), w.pctAboutText);
+        QVERIFY(readerOf(w.pctAboutText)
+                    ->text(QAccessible::Name)
+                    .contains(QRegularExpression(QStringLiteral("Version \\d\\.\\d$"))));
+        game.key(Qt::Key_Escape);
+        QCOMPARE(w.focusWidget(), w.pctAbout);
+
+        for (int tabs = 0; tabs < 10 && w.focusWidget() != w.pctSet; ++tabs)
+            game.key(Qt::Key_Backtab, Qt::ShiftModifier);
+        game.key(Qt::Key_Space);
+        QCOMPARE(w.pctSet->told(w.pctSet->toldLine()), QStringLiteral("Set 2, squares"));
+    }
+
+    // Nothing of the keyboard shows where the board does not, and every focus frame lies
+    // wholly inside the window.
+    void theCursorAndFramesStayWhereTheyBelong() {
+        Game game;
+        frmMain& w = game.window;
+        game.key(Qt::Key_Tab);
+        for (PictureBox* box : {w.pctUndo, w.pctAbout, w.pctExit, w.pctHelp}) {
+            box->setFocus();
+            QVERIFY(w.keys->focusFrame->frame->isVisible());
+            QVERIFY(w.rect().contains(w.keys->focusFrame->frame->geometry()));
+        }
+        w.pctAbout->setFocus();
+        game.key(Qt::Key_Space);
+        game.key(Qt::Key_Escape);
+        QVERIFY(!w.keys->cursorFrame->isVisible()); // no game on the title screen
+
+        game.scriptDeal(checkerboard());
+        game.key(Qt::Key_N, Qt::ControlModifier);
+        game.key(Qt::Key_Right);
+        QVERIFY(w.keys->cursorFrame->isVisible());
+        game.key(Qt::Key_Tab);
+        QVERIFY(!w.keys->cursorFrame->isVisible()); // one focus mark at a time
+        game.key(Qt::Key_Left);
+        QVERIFY(w.keys->cursorFrame->isVisible());
     }
 
     void aScreenReaderCanPressButtonsAndSwitches() {

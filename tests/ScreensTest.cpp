@@ -233,7 +233,6 @@ private slots:
         frmMain& w = game.window;
         game.newGame(gameWithAMove());
         game.key(Qt::Key_Up);
-        const GameState before = stateOf(w);
         for (QWidget* next :
              std::vector<QWidget*>{w.pctNew, w.pctHighScores, w.pctSound, w.pctSet, w.pctEvents,
                                    w.pctUndo, w.pctHelp, w.pctAbout, w.pctExit, w.pctBoard}) {
@@ -242,6 +241,8 @@ private slots:
         }
         game.key(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(w.focusWidget(), w.pctExit);
+        // The board's cursor shows only while the board has the focus.
+        const GameState before = stateOf(w);
 
         PictureBox* opener = screen == Game::Help     ? w.pctHelp
                              : screen == Game::About  ? w.pctAbout
@@ -275,7 +276,10 @@ private slots:
             if (screen == Game::Events)
                 expected = {w.pctRowShiftsSelection, w.pctColumnShiftsSelection,
                             w.pctMinesSelection, w.pctOk, w.pctRowShiftsSelection};
-            // Help and about hold nothing to press: the keys go to the window.
+            // Help and about hold nothing to press: the focus rests on their text, for a
+            // screen reader to read.
+            if (screen != Game::Events)
+                expected = {screen == Game::Help ? w.pctHelpText : w.pctAboutText};
             const auto focus = [&] {
                 QWidget* in = w.focusWidget();
                 return in && in->isVisible() ? in : nullptr;

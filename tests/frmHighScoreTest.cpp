@@ -3,6 +3,7 @@
 #include "support/Pixels.h"
 #include "ui/Twips.h"
 
+#include <QAccessible>
 #include <QTest>
 
 #include <limits>
@@ -198,12 +199,32 @@ private slots:
         frmHighScore window(table, pictures, nullptr);
         QCOMPARE(window.pctOk->accessibleName(), QStringLiteral("Ok"));
         QCOMPARE(window.pctReset->accessibleName(), QStringLiteral("Reset"));
-        QVERIFY(window.pctHighScore->accessibleDescription().startsWith(
-            QStringLiteral("1. ANNA, 300; 2. , 40; 3. Z, 12; 4. , 0")));
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(&window);
+        QCOMPARE(dialog->text(QAccessible::Name), QStringLiteral("High scores"));
+        QCOMPARE(dialog->role(), QAccessible::Dialog);
+        const auto tableRead = [&] {
+            return QAccessible::queryAccessibleInterface(window.pctHighScore)
+                ->text(QAccessible::Description);
+        };
+        QVERIFY2(tableRead().startsWith(QStringLiteral(
+                     "rank 1, ANNA, 300. rank 2, 40. rank 3, Z, 12. rank 4, empty. rank 5, empty")),
+                 qPrintable(tableRead()));
+
+        // The name is typed into an editable text in focus, which says what is wanted.
+        QVERIFY(window.txtName != nullptr);
+        QCOMPARE(window.focusWidget(), window.txtName);
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(window.txtName);
+        QCOMPARE(field->role(), QAccessible::EditableText);
+        QCOMPARE(field->text(QAccessible::Name),
+                 QStringLiteral("Game over! Score 40 entered the high scores at rank 2. Type a "
+                                "name of up to seven letters and digits"));
         QTest::keyClick(&window, 'b');
         QTest::keyClick(&window, '7');
-        QVERIFY(
-            window.pctHighScore->accessibleDescription().contains(QStringLiteral("2. B7, 40;")));
+        QCOMPARE(field->textInterface()->text(0, field->textInterface()->characterCount()),
+                 QStringLiteral("B7"));
+        QVERIFY(tableRead().contains(QStringLiteral("rank 2, B7, 40. ")));
+        QTest::keyClick(&window, Qt::Key_Return);
+        QCOMPARE(window.focusWidget(), window.pctOk);
     }
 };
 

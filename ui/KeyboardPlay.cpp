@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -23,6 +24,7 @@ Overlay::Overlay(QWidget* parent, QPixmap picture, int corner)
     : QWidget(parent), picture(std::move(picture)), corner(corner) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    setProperty(unreadProperty, true);
     hide();
     connect(&ScaledPictures::instance(), &ScaledPictures::drawn, this, [this] { update(); });
 }
@@ -129,9 +131,12 @@ void FocusFrame::follow() {
                        std::find(chain.begin(), chain.end(), focus) != chain.end();
     if (shown) {
         // The frame's line lies in its outer margin: grown by it, the frame rings the control.
+        // Where the control touches the window's edge the frame is drawn inside its box, so
+        // that every frame lies wholly inside the window.
         const int out =
             factor == 1.0 ? art::FocusFrameOutset : qRound(art::FocusFrameOutset * factor);
-        frame->setGeometry(focus->geometry().adjusted(-out, -out, out, out));
+        frame->setGeometry(
+            focus->geometry().adjusted(-out, -out, out, out).intersected(window.rect()));
         frame->raise();
     }
     frame->setVisible(shown);
@@ -163,12 +168,16 @@ KeyboardPlay::KeyboardPlay(frmMain& window) : QObject(&window), w(window) {
         if (!box->takesClicks()) continue;
         // Runs after the window's own handler of the click.
         if (box == w.pctNew) connect(box, &PictureBox::clicked, this, &KeyboardPlay::newGame);
+        if (box == w.pctUndo) connect(box, &PictureBox::clicked, this, &KeyboardPlay::undone);
+        if (box == w.pctSet)
+            connect(box, &PictureBox::clicked, this, [this] { tell(w.pctSet->stateText()); });
         if (box == w.pctEvents || box == w.pctHelp || box == w.pctAbout || box == w.pctHighScores)
             connect(box, &PictureBox::clicked, this, [this, box] { opener = box; });
         connect(box, &PictureBox::clicked, this, &KeyboardPlay::afterAction);
     }
     connect(w.pctBoard, &PictureBox::mousePressed, this, &KeyboardPlay::afterBoardPress);
     connect(w.Timer1, &QTimer::timeout, this, &KeyboardPlay::afterAction);
+    connect(&w, &frmMain::shifted, this, &KeyboardPlay::shifted);
     moveTo(CursorStart);
 }
 
@@ -178,11 +187,23 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
         return keyPress(*static_cast<QKeyEvent*>(event), watched);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (watched == w.pctBoard) boardBefore();
+        if (watched == w.pctBoard) {
+            boardBefore();
+            // The keyboard's cursor goes where the mouse pressed, hidden until the next key.
+            const QPointF p = static_cast<QMouseEvent*>(event)->position();
+            if (w.board.GameActive) {
+                if (const auto cell = cellAt(w.board, pressToTwips(p.x()), pressToTwips(p.y())))
+                    at = *cell;
+            }
+        }
         if (keys) use(false);
         break;
     case QEvent::Show:
         if (watched == w.pctGameOver && !event->spontaneous()) announceEnd();
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (watched == w.pctBoard) showCursor();
         break;
     default:
         break;
@@ -287,36 +308,61 @@ void KeyboardPlay::pressCursorCell() {
     afterBoardPress();
 }
 
-void KeyboardPlay::boardBefore() {
-    piecesBefore = w.board.BoardPieces;
-}
-
-// A removal or an explosion is told with the score it leaves; the end of a game is told
-// when Game Over shows.
+// A removal or an explosion is told with the score it leaves (a blast scores nothing); the
+// end of a game is told when Game Over shows.
 void KeyboardPlay::afterBoardPress() {
-    if (w.board.GameActive && w.board.BoardPieces != piecesBefore)
-        w.pctBoard->announce(tr("Score %1").arg(w.board.Score));
+    if (w.board.GameActive && w.board.BoardPieces != piecesBefore) {
+        tell(w.board.Score == scoreBefore ? tr("A mine exploded! Score %1.").arg(w.board.Score)
+                                          : tr("Score %1.").arg(w.board.Score));
+    }
+    // The game this press ended is read at Game Over, the high-score window closed.
+    if (!w.board.GameActive && w.pctGameOver->isVisible())
+        w.pctGameOver->setFocus(Qt::OtherFocusReason);
     afterAction();
 }
 
+void KeyboardPlay::boardBefore() {
+    piecesBefore = w.board.BoardPieces;
+    scoreBefore = w.board.Score;
+}
+
+void KeyboardPlay::undone() {
+    if (!w.board.GameActive) return;
+    tell(w.board.BoardPieces == piecesSeen ? tr("Nothing to undo.")
+                                           : tr("Undone, score %1.").arg(w.board.Score));
+}
+
+void KeyboardPlay::shifted(ShiftKind which) {
+    tell(which == RowShift ? tr("The rows shifted.") : tr("The columns shifted."));
+    moveTo(at);
+}
+
+// Told with the cursor's cell when the board has the focus, else by the control in focus.
+void KeyboardPlay::tell(const QString& text) {
+    toTell = text;
+}
+
+// Game Over takes the focus, read with the score and, where it enters the table, its rank.
 void KeyboardPlay::announceEnd() {
     HighScoreTable ranked = w.table;
     const std::int16_t rank = rankNewScore(ranked, w.board.Score);
-    w.pctGameOver->setAccessibleDescription(
+    w.pctGameOver->setReaderDescription(
         rank != 0 ? tr("Score %1, rank %2 of the high scores").arg(w.board.Score).arg(rank)
                   : tr("Score %1").arg(w.board.Score));
-    w.pctBoard->announce(tr("Game over! %1").arg(w.pctGameOver->accessibleDescription()));
+    w.pctGameOver->setFocus(Qt::OtherFocusReason);
 }
 
 void KeyboardPlay::newGame() {
     at = CursorStart;
     w.pctBoard->setFocus(Qt::OtherFocusReason);
+    tell(tr("New game."));
 }
 
 void KeyboardPlay::afterAction() {
     settleFocus();
     moveTo(at); // the piece under the cursor may have changed
     focusFrame->setShown(keys);
+    piecesSeen = w.board.BoardPieces;
 }
 
 // After a screen has changed, the focus goes back to the button that opened the screen, or
@@ -329,6 +375,13 @@ void KeyboardPlay::settleFocus() {
     }
     QWidget* focus = w.focusWidget();
     if (focus && focus->isVisible() && (focus->focusPolicy() & Qt::TabFocus)) return;
+    // A screen of text, or the end of a game, is read where the focus rests.
+    for (PictureBox* text : {w.pctHelpText, w.pctAboutText, w.pctGameOver}) {
+        if (text->isVisible() && (text != w.pctGameOver || !w.board.GameActive)) {
+            if (focus != text) text->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
     for (PictureBox* box : chain) {
         if (box->isVisible()) {
             box->setFocus(Qt::OtherFocusReason);
@@ -350,8 +403,13 @@ void KeyboardPlay::setScale(double factor) {
 
 void KeyboardPlay::use(bool byKeys) {
     keys = byKeys;
-    cursorFrame->setVisible(keys);
+    showCursor();
     focusFrame->setShown(keys);
+}
+
+// The cursor shows only with the board in focus and a game on it.
+void KeyboardPlay::showCursor() {
+    cursorFrame->setVisible(keys && w.board.GameActive && w.focusWidget() == w.pctBoard);
 }
 
 void KeyboardPlay::moveTo(Cell cell) {
@@ -359,10 +417,20 @@ void KeyboardPlay::moveTo(Cell cell) {
     const double factor = w.pctBoard->scaleFactor();
     cursorFrame->move(firstPixelAt(FirstCellX + CellPitch * (at.col - 1), factor),
                       firstPixelAt(FirstCellY + CellPitch * (at.row - 1), factor));
-    // A reader is told when the description changes, so it is set only then.
+    showCursor();
+    // The board in focus is read by its name, the cursor's cell, and a reader hears it
+    // change; what there is to tell goes before it.
     const QString description = describeCursor();
-    if (description != w.pctBoard->accessibleDescription())
-        w.pctBoard->setAccessibleDescription(description);
+    w.pctBoard->setReaderDescription(description);
+    const QString told = toTell.isEmpty() ? description : toTell + QLatin1Char(' ') + description;
+    auto* focus = qobject_cast<PictureBox*>(w.focusWidget());
+    if (focus == w.pctBoard) {
+        if (told != w.pctBoard->told(w.pctBoard->toldLine()) || !toTell.isEmpty())
+            w.pctBoard->announce(told);
+    } else if (focus && !toTell.isEmpty()) {
+        focus->announce(toTell);
+    }
+    toTell.clear();
 }
 
 QString KeyboardPlay::describeCursor() const {

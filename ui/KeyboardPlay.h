@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/BoardCursor.h"
+#include "hazards/ShiftSchedule.h"
 
 #include <QObject>
 #include <QPixmap>
@@ -101,7 +102,11 @@ private:
     void afterAction();
     void settleFocus();
     void use(bool byKeys);
+    void showCursor();
     void announceEnd();
+    void undone();
+    void shifted(ShiftKind which);
+    void tell(const QString& text);
     QString pieceName(std::int16_t kind) const;
 
     frmMain& w;
@@ -114,6 +119,9 @@ private:
     bool keys = false;
     Grid piecesBefore{};
     std::int32_t scoreBefore = 0;
+    // The board as the last action left it, and what is to be told with the cursor's cell.
+    Grid piecesSeen{};
+    QString toTell;
 };
 
 } // namespace mirel

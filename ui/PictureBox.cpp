@@ -5,10 +5,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +18,46 @@
 
 namespace mirel {
 
+const char* const unreadProperty = "mirelUnread";
+const char* const gameWindowProperty = "mirelGameWindow";
+
 namespace {
+
+// A line of text a box tells a reader, focused in its place while the box has the focus.
+class ToldLine final : public QAccessibleInterface {
+public:
+    ToldLine(PictureBox* box, int index) : box(box), index(index) {}
+
+    bool isValid() const override { return !box.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return box ? box->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return box ? QAccessible::queryAccessibleInterface(box) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && box ? box->told(index) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return box ? parent()->rect() : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = box && box->hasFocus() && box->toldLine() == index;
+        return state;
+    }
+
+private:
+    QPointer<PictureBox> box;
+    int index;
+};
+
+QAccessibleInterface* toldLine(PictureBox* box, int index);
 
 // Tells screen readers what a box is and what its picture says.
 class AccessiblePictureBox final : public QAccessibleWidget {
@@ -49,10 +90,22 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return box()->stateText();
+        if (t == QAccessible::Description && !box()->readerDescription().isEmpty())
+            return box()->readerDescription();
         // A choice is read with the one it shows.
         if (t == QAccessible::Description && box()->accessibleRole() == PictureBox::Role::Choice)
             return box()->stateText();
         return QAccessibleWidget::text(t);
+    }
+
+    int childCount() const override { return box()->told(0).isEmpty() ? 0 : 2; }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < childCount() ? toldLine(box(), index) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (child == toldLine(box(), i)) return i;
+        return -1;
     }
 
     QStringList actionNames() const override {
@@ -75,8 +128,55 @@ private:
     PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
 };
 
+// A window of pictures: a frame (a dialog for the high-score window), read as the controls
+// a player meets, without the parts read as a whole elsewhere, nor the focus marks.
+class AccessibleGameWindow final : public QAccessibleWidget {
+public:
+    explicit AccessibleGameWindow(QWidget* window)
+        : QAccessibleWidget(window, qobject_cast<QDialog*>(window) ? QAccessible::Dialog
+                                                                   : QAccessible::Window) {}
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const auto shown = children();
+        if (index < 0 || index >= int(shown.size())) return nullptr;
+        return QAccessible::queryAccessibleInterface(shown[index]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child) return -1;
+        return int(children().indexOf(qobject_cast<QWidget*>(child->object())));
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && !widget()->accessibleName().isEmpty())
+            return widget()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    QList<QWidget*> children() const {
+        QList<QWidget*> shown;
+        for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!child->isWindow() && !child->property(unreadProperty).toBool()) shown << child;
+        return shown;
+    }
+};
+
+// Made once for each box and line, and kept by Qt's registry until the box goes.
+QAccessibleInterface* toldLine(PictureBox* box, int index) {
+    const char* key = index == 0 ? "mirelTold0" : "mirelTold1";
+    QAccessible::Id id = box->property(key).toUInt();
+    if (id == 0) {
+        id = QAccessible::registerAccessibleInterface(new ToldLine(box, index));
+        box->setProperty(key, id);
+    }
+    return QAccessible::accessibleInterface(id);
+}
+
 QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
     if (auto* box = qobject_cast<PictureBox*>(object)) return new AccessiblePictureBox(box);
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->property(gameWindowProperty).toBool())
+        return new AccessibleGameWindow(widget);
     return nullptr;
 }
 
@@ -165,13 +265,37 @@ const PictureBox::State* PictureBox::shownState() const {
 
 QString PictureBox::stateText() const {
     const State* state = shownState();
-    return state ? state->text : announced;
+    return state ? state->text : value;
+}
+
+void PictureBox::setValueText(const QString& text) {
+    if (text == value) return;
+    value = text;
+    QAccessibleValueChangeEvent event(this, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+void PictureBox::setReaderDescription(const QString& text) {
+    description = text;
 }
 
 void PictureBox::announce(const QString& text) {
-    announced = text;
-    QAccessibleValueChangeEvent event(this, text);
+    line = 1 - line;
+    lines[line] = text;
+    if (lines[1 - line].isEmpty()) lines[1 - line] = text;
+    if (!hasFocus() || !QAccessible::isActive()) return;
+    QAccessibleEvent event(mirel::toldLine(this, line), QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
+}
+
+PictureBox::~PictureBox() {
+    for (int i = 0; i < 2; ++i)
+        if (const QAccessible::Id id = property(i == 0 ? "mirelTold0" : "mirelTold1").toUInt())
+            QAccessible::deleteAccessibleInterface(id);
+}
+
+void PictureBox::hideFromReaders() {
+    setProperty(unreadProperty, true);
 }
 
 bool PictureBox::isOn() const {

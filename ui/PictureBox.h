@@ -11,6 +11,12 @@
 
 namespace mirel {
 
+// A widget with this property set true is left out of what screen readers see.
+extern const char* const unreadProperty;
+// Set true first thing on a window of pictures: readers see it as a frame (a dialog if it is
+// one) holding the controls a player meets.
+extern const char* const gameWindowProperty;
+
 // A box that shows one picture, placed in twips. It can also keep pictures painted onto it
 // at twip positions, so that a board covered by another window comes back as it was; what
 // is painted shows on the next refresh.
@@ -57,9 +63,23 @@ public:
     bool isOn() const;
     // Whether anything listens to its clicks, so that it can be pressed.
     bool takesClicks() const;
-    // Tells a screen reader something that happened, as the value of a box whose picture
-    // stands for no state (the board's score after a move).
+    // The value of a box whose picture stands for no state (the score's number), told to a
+    // screen reader at each change.
+    void setValueText(const QString& text);
+    // What a reader finds in the description, changed without telling it (Orca cannot read
+    // Qt's description changes; what must be heard goes through announce).
+    void setReaderDescription(const QString& text);
+    QString readerDescription() const { return description; }
+    // Tells a screen reader something that happened, when the box has the focus: the focus of
+    // readers moves onto a line of text inside the box that says it (Qt's name and
+    // description changes reach Orca without their text). Two such lines take turns, so that
+    // the same words said twice are heard twice.
     void announce(const QString& text);
+    // The line of text last told (0 or 1), and what each says.
+    int toldLine() const { return line; }
+    QString told(int i) const { return lines[i]; }
+    // Left out of what readers see: a part of a control read as a whole elsewhere.
+    void hideFromReaders();
 
     void paintPicture(const QPixmap& picture, int xTwips, int yTwips);
     // Shows what has been painted since the last refresh.
@@ -89,7 +109,13 @@ private:
     QPixmap shown;
     Role role = Role::Picture;
     std::vector<State> states;
-    QString announced;
+    QString value;
+    QString description;
+    QString lines[2];
+    int line = 1;
+
+public:
+    ~PictureBox() override;
     QImage canvas;
     QRect painted; // on the canvas since the last refresh
     // What lies on the canvas, by the twip position it was painted at, to paint it again at

@@ -4,6 +4,8 @@
 #include "ui/KeyboardPlay.h"
 #include "ui/Twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 
 namespace mirel {
@@ -61,14 +63,82 @@ std::int32_t characterCode(const QKeyEvent& event) {
     return text.isEmpty() ? 0 : static_cast<std::int32_t>(text.at(0).unicode());
 }
 
+// The name typed so far, read as an editable text; every key still goes to the window.
+class NameField final : public QWidget {
+public:
+    NameField(QWidget* parent, const std::string& name) : QWidget(parent), name(name) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+    QString text() const { return QString::fromStdString(name); }
+
+    const std::string& name;
+};
+
+class AccessibleNameField final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleNameField(NameField* field)
+        : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return field()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = true;
+        state.focusable = true;
+        return state;
+    }
+
+    // The text: the name, the cursor at its end, never a selection.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return characterCount(); }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        return field()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return int(field()->text().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+private:
+    NameField* field() const { return static_cast<NameField*>(widget()); }
+};
+
+QAccessibleInterface* accessibleNameField(const QString&, QObject* object) {
+    if (auto* field = dynamic_cast<NameField*>(object)) return new AccessibleNameField(field);
+    return nullptr;
+}
+
 } // namespace
 
 frmHighScore::frmHighScore(HighScoreTable& table, const Pictures& pictures, QWidget* parent,
                            double factor)
     : QDialog(parent), table(table), pictures(pictures), factor(factor) {
+    setProperty(gameWindowProperty, true);
     setWindowTitle(QStringLiteral("Mirel"));
+    setAccessibleName(tr("High scores"));
     setFixedSize(toPixels(ClientWidth, factor), toPixels(ClientHeight, factor));
     setModal(true);
+    static const bool readable = [] {
+        QAccessible::installFactory(accessibleNameField);
+        return true;
+    }();
+    (void)readable;
 
     pctHighScore = new PictureBox(this);
     pctHighScore->setScale(factor);
@@ -126,6 +196,15 @@ void frmHighScore::Form_Load() {
         entryRank = table.NewHighScoreRank;
         NameRowCanvas canvas(pictures, *pctHighScore, NameCellX[entryRank], NameCellY[entryRank]);
         entry.StartNameEntry(canvas);
+        txtName = new NameField(this, table.HighScoreNames[entryRank]);
+        txtName->setGeometry(toPixels(NameCellX[entryRank][1]), toPixels(NameCellY[entryRank][1]),
+                             toPixels(330 * (NameCells - 1)), toPixels(420));
+        txtName->setAccessibleName(
+            tr("Game over! Score %1 entered the high scores at rank %2. Type a name of up to "
+               "seven letters and digits")
+                .arg(table.HighScores[entryRank])
+                .arg(entryRank));
+        txtName->setFocus(Qt::OtherFocusReason);
     } else {
         pctReset->show();
     }
@@ -141,17 +220,33 @@ void frmHighScore::describeTable() {
             name += character.kind == CharPicture::Letter  ? QChar(u'A' + character.index - 1)
                     : character.kind == CharPicture::Digit ? QChar(u'0' + character.index)
                                                            : QChar(u' ');
-        rows << tr("%1. %2, %3").arg(r).arg(name.trimmed()).arg(table.HighScores[r]);
+        name = name.trimmed();
+        if (name.isEmpty())
+            rows << (table.HighScores[r] == 0 ? tr("rank %1, empty").arg(r)
+                                              : tr("rank %1, %2").arg(r).arg(table.HighScores[r]));
+        else
+            rows << tr("rank %1, %2, %3").arg(r).arg(name).arg(table.HighScores[r]);
     }
-    pctHighScore->setAccessibleDescription(rows.join(QStringLiteral("; ")));
+    pctHighScore->setReaderDescription(rows.join(QStringLiteral(". ")));
 }
 
 void frmHighScore::Form_KeyPress(std::int32_t key) {
     if (entryRank == 0) return;
     NameRowCanvas canvas(pictures, *pctHighScore, NameCellX[entryRank], NameCellY[entryRank]);
+    const std::string before = table.HighScoreNames[entryRank];
     entry.keyPress(key, table, canvas);
     pctHighScore->refresh();
     describeTable();
+    const std::string& after = table.HighScoreNames[entryRank];
+    if (txtName && after.size() > before.size()) {
+        QAccessibleTextInsertEvent typed(txtName, int(before.size()),
+                                         QString::fromStdString(after.substr(before.size())));
+        QAccessible::updateAccessibility(&typed);
+    } else if (txtName && after.size() < before.size()) {
+        QAccessibleTextRemoveEvent erased(txtName, int(after.size()),
+                                          QString::fromStdString(before.substr(after.size())));
+        QAccessible::updateAccessibility(&erased);
+    }
 }
 
 void frmHighScore::keyPressEvent(QKeyEvent* event) {

@@ -37,6 +37,9 @@ public:
     PictureBox* pctReset = nullptr;
 
     NameEntry entry;
+    // Where a screen reader finds the name being typed: an editable text, in focus while
+    // the entry runs. It draws nothing.
+    QWidget* txtName = nullptr;
 
     // Cell positions in twips within pctHighScore, (rank 0..10, position 0..8).
     using CellGrid = std::array<std::array<std::int16_t, 9>, 11>;

@@ -52,6 +52,7 @@ private:
 frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, SettingsStore& store,
                  QWidget* parent)
     : QWidget(parent), clock(clock), random(random), sound(sound), store(store) {
+    setProperty(gameWindowProperty, true);
     setWindowTitle(QStringLiteral("Mirel"));
     // The layout never shrinks below the size it opens with; larger, it is drawn larger.
     setMinimumSize(toPixels(ClientWidth), toPixels(ClientHeight));
@@ -108,8 +109,11 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     const std::vector<PictureBox::State> yesNo = {{pictures.pctYes, tr("Yes"), true},
                                                   {pictures.pctNo, tr("No")}};
     pctBoard->setAccessibility(Role::Picture, tr("Board"));
-    for (PictureBox* place : imgScore)
-        place->setAccessibility(Role::Label, tr("Score"), digits);
+    // The score is read as one number, from the place of its first digit.
+    imgScore[5]->setAccessibility(Role::Label, tr("Score"));
+    imgScore[5]->setValueText(QStringLiteral("0"));
+    for (int place = 0; place < 5; ++place)
+        imgScore[place]->hideFromReaders();
     pctNew->setAccessibility(Role::Button, tr("New game"));
     pctHighScores->setAccessibility(Role::Button, tr("High scores"));
     pctSound->setAccessibility(
@@ -128,6 +132,9 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     pctGameOver->setAccessibility(Role::Label, tr("Game over!"));
     pctRowShiftsSelection->setAccessibility(Role::Switch, tr("Row shifts"), yesNo);
     pctRowShifts->setAccessibility(Role::Label, tr("Row shifts"));
+    // Each switch is read with its label as one control.
+    for (PictureBox* label : {pctRowShifts, pctColumnShifts, pctMines})
+        label->hideFromReaders();
     pctColumnShiftsSelection->setAccessibility(Role::Switch, tr("Column shifts"), yesNo);
     pctColumnShifts->setAccessibility(Role::Label, tr("Column shifts"));
     pctMinesSelection->setAccessibility(Role::Switch, tr("Mines"), yesNo);
@@ -135,10 +142,14 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     pctOk->setAccessibility(Role::Button, tr("Ok"));
     pctHelpText->setAccessibility(Role::Label,
                                   tr("Click on identical adjacent pieces to score points. Use "
-                                     "Events to make things even wilder! Ok"));
-    pctAboutText->setAccessibility(Role::Label, tr("Mirel. Made by the Mirel team. Version"));
-    for (PictureBox* version : pctVersion)
+                                     "Events to make things even wilder!"));
+    pctAboutText->setAccessibility(Role::Label, tr("Mirel. Made by the Mirel team. Version %1.%2")
+                                                    .arg(MIREL_VERSION_MAJOR)
+                                                    .arg(MIREL_VERSION_MINOR));
+    for (PictureBox* version : pctVersion) {
         version->setAccessibility(Role::Label, tr("Version"), digits);
+        version->hideFromReaders(); // read with the about text
+    }
 
     connect(pctNew, &PictureBox::clicked, this, &frmMain::pctNew_Click);
     connect(pctExit, &PictureBox::clicked, this, &frmMain::pctExit_Click);
@@ -360,7 +371,14 @@ void frmMain::pctExit_Click() {
     close();
 }
 
+// The focus waits on the window while a screen's controls hide, so that it never passes
+// through them one by one; the screen then shown gives it to its own.
+void frmMain::parkFocus() {
+    if (focusWidget() && focusWidget() != this) setFocus(Qt::OtherFocusReason);
+}
+
 void frmMain::HideMainScreen() {
+    parkFocus();
     setCursor(Qt::WaitCursor);
     pctBoard->hide();
     for (PictureBox* place : imgScore)
@@ -411,6 +429,7 @@ void frmMain::NewGame() {
     pctGameOver->hide();
     for (PictureBox* place : imgScore)
         place->setPicture(pictures.imgDigit[0]);
+    imgScore[5]->setValueText(QStringLiteral("0"));
 
     BoardCanvas canvas(*this, false);
     dealBoard(board, random, canvas);
@@ -527,6 +546,7 @@ bool frmMain::RunShiftEvent(ShiftKind which) {
     }
     board.LockFlag = false;
     Timer1->start();
+    emit shifted(which);
     return true;
 }
 
@@ -534,6 +554,7 @@ void frmMain::ShowScore() {
     const auto digits = scoreDigits(board.Score);
     for (int i = 0; i < 6; ++i)
         imgScore[5 - i]->setPicture(pictures.imgDigit[digits[i]]);
+    imgScore[5]->setValueText(QString::number(board.Score));
 }
 
 void frmMain::pctUndo_Click() {
@@ -550,6 +571,7 @@ void frmMain::EndGame() {
     refreshTable(store, changes, table);
     // A finished board stays as it ended: no shift moves it, nor sounds over it.
     stopShiftClock(shifts);
+    parkFocus();
     pctBoard->hide();
     pctBoard->repaint();
     repaint();
@@ -602,6 +624,7 @@ void frmMain::pctEvents_Click() {
 }
 
 void frmMain::pctOk_Click() {
+    parkFocus();
     for (PictureBox* box : eventsScreen())
         box->hide();
     ShowMainScreen();
@@ -615,6 +638,7 @@ void frmMain::pctHelp_Click() {
 }
 
 void frmMain::pctHelpText_Click() {
+    parkFocus();
     ShowMainScreen();
     pctHelpText->hide();
 }
@@ -644,6 +668,7 @@ void frmMain::pctAbout_Click() {
 }
 
 void frmMain::pctAboutText_Click() {
+    parkFocus();
     for (PictureBox* box : {pctAboutText, pctVersion[0], pctVersion[1], pctVersion[2]})
         box->hide();
     ShowMainScreen();

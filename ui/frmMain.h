@@ -137,6 +137,8 @@ public:
 signals:
     // The window is closing, after the settings have been saved.
     void unloaded();
+    // A timed shift has moved the board.
+    void shifted(ShiftKind which);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -148,6 +150,7 @@ private:
     PictureBox* control(int left, int top, int width, int height, const QPixmap& picture);
     void centre(PictureBox* box);
     void showHighScoreWindow();
+    void parkFocus();
     void clickSwitch(OptionSwitch clicked);
     std::array<PictureBox*, 7> eventsScreen() const;
 
