@@ -40,6 +40,18 @@ const std::string& ScoreChanges::nameOf(const Ranked& change, const HighScoreTab
     return change.row != 0 ? table.HighScoreNames[change.row] : change.name;
 }
 
+namespace {
+
+// The row of a score already in the store, 0 when another copy's scores pushed it out or a
+// Reset took it.
+std::int16_t storedRow(const HighScoreTable& table, std::int32_t score, const std::string& name) {
+    for (std::int16_t r = 1; r <= TableSize; ++r)
+        if (table.HighScores[r] == score && table.HighScoreNames[r] == name) return r;
+    return 0;
+}
+
+} // namespace
+
 void ScoreChanges::apply(HighScoreTable& into, const HighScoreTable& table,
                          std::vector<std::int16_t>* rows) const {
     putInOrder(into);
@@ -50,10 +62,7 @@ void ScoreChanges::apply(HighScoreTable& into, const HighScoreTable& table,
         if (change.stored) {
             // Already in the store: find it there, unless another copy's scores pushed it out or
             // a Reset took it, and give it the name as it stands.
-            for (std::int16_t r = 1; r <= TableSize && at == 0; ++r)
-                if (into.HighScores[r] == change.score &&
-                    into.HighScoreNames[r] == change.storedName)
-                    at = r;
+            at = storedRow(into, change.score, change.storedName);
         } else {
             at = rankNewScore(into, change.score);
             if (rows && at != 0) makeRoomAt(*rows, at);
@@ -101,10 +110,7 @@ void ScoreChanges::replay(HighScoreTable& into, bool reset, const std::vector<Un
     for (const Unsaved& change : changes) {
         std::int16_t at = 0;
         if (change.stored) {
-            for (std::int16_t r = 1; r <= TableSize && at == 0; ++r)
-                if (into.HighScores[r] == change.score &&
-                    into.HighScoreNames[r] == change.storedName)
-                    at = r;
+            at = storedRow(into, change.score, change.storedName);
         } else {
             const std::int16_t newRank = into.NewHighScoreRank;
             at = rankNewScore(into, change.score);
