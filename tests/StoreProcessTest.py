@@ -155,6 +155,16 @@ class Copy:
         xtest.fake_input(screen, X.ButtonRelease, 1)
         screen.sync()
 
+    def switch(self, at):
+        """Clicks a switch of the main window and waits until it shows its new state, so that
+        what comes next (often the end of the program) follows the click."""
+        def looks():
+            return self.window.get_image(at[0] - 8, at[1] - 8, 16, 16, X.ZPixmap, 0xFFFFFFFF).data
+        before = looks()
+        self.click(self.window, at)
+        if not wait_for(lambda: looks() != before, 20):
+            fail(f"the switch at {at} did not change", self)
+
     def cells(self):
         """The colour at the centre of each of the 150 cells, (row, col) -> bytes: one line of
         pixels through each row's centres."""
@@ -342,7 +352,7 @@ def leftovers_clear_themselves():
         open(temporary, "w").write("half")
         os.utime(temporary, (old, old))
         copy = Copy(what, config)
-        copy.click(copy.window, SET)
+        copy.switch(SET)
         copy.end(signal.SIGTERM)
         keys = read_store(config)
         check(keys["Set"] == "2" and not keeps_aside(config),
@@ -380,7 +390,7 @@ def the_folder_is_synced():
                                "trace=openat,linkat,rename,renameat,renameat2,fsync",
                                "-p", str(copy.process.pid)], stderr=subprocess.DEVNULL)
     time.sleep(1)
-    copy.click(copy.window, SET)
+    copy.switch(SET)
     copy.end(signal.SIGTERM)
     tracer.wait(30)
     lines = [line for line in open(trace).read().splitlines() if "/Mirel" in line or "fsync" in line]
@@ -402,7 +412,7 @@ def the_display_goes_away():
     """The X server ends while a name is half typed and a switch changed: both are saved."""
     config = fresh_config("display")
     copy = Copy("display", config)
-    copy.click(copy.window, SET)
+    copy.switch(SET)
     dialog = copy.play_to_the_end()
     copy.type(dialog, "BYE")
     xvfb.kill()
@@ -453,7 +463,7 @@ def each_signal_saves():
             store = os.path.join(config, "Mirel", "Mirel.conf")
             before = open(store, "rb").read()
         copy = Copy(ending.name, config)
-        copy.click(copy.window, SET)
+        copy.switch(SET)
         dialog = copy.play_to_the_end()
         if full:
             filler = fill_up(config)
