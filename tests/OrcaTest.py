@@ -8,6 +8,18 @@ Usage: OrcaTest.py path/to/mirel [--record FILE]   (--record: write the speech, 
 Exit 77 (skipped) only where a program it needs is missing."""
 import os, re, shutil, signal, subprocess, sys, tempfile, time
 
+ORCA_LINE_BUFFERED = """
+import builtins, sys
+orca, log = sys.argv[1], sys.argv[2]
+plain = builtins.open
+def opened(file, mode="r", *args, **kwargs):
+    if file == log and "w" in mode:
+        return plain(file, mode, 1, *args, **kwargs)
+    return plain(file, mode, *args, **kwargs)
+builtins.open = opened
+sys.argv = [orca, "--debug-file=" + log]
+exec(compile(plain(orca).read(), orca, "exec"))
+"""
 HANG = 120  # seconds: only a hang takes this long, never a slow machine's pace
 NEEDED = ["Xvfb", "dbus-daemon", "openbox", "orca", "xdotool", "import", "gsettings",
           "/usr/libexec/at-spi-bus-launcher"]
@@ -105,7 +117,10 @@ class Stack:
         self.start(["openbox"])
         self.start(["/usr/libexec/at-spi-bus-launcher"])
         self.log = self.path("orca-debug.log")
-        self.start(["orca", "--debug-file=" + self.log])
+        # Orca itself, its debug log written line by line rather than in blocks, so that what
+        # it has said is in the log as soon as it says it.
+        orca = shutil.which("orca")
+        self.start(["/usr/bin/python3", "-c", ORCA_LINE_BUFFERED, orca, self.log])
         self.await_log(r"SPEECH: Initialized|Orca .*ready|ORCA: Starting", "Orca did not start")
         self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         self.env["QT_QPA_PLATFORM"] = "xcb"
