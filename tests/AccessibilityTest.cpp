@@ -72,6 +72,16 @@ private slots:
         QVERIFY(reader->actionInterface() != nullptr);
         QVERIFY(reader->actionInterface()->actionNames().contains(
             QAccessibleActionInterface::pressAction()));
+        // A switch of the events screen is tied to its label, and the label to it.
+        const auto labels = reader->relations(QAccessible::Label);
+        if (expected.role == QAccessible::CheckBox && expected.box != &frmMain::pctSound) {
+            QCOMPARE(labels.size(), 1);
+            QCOMPARE(labels[0].first->text(QAccessible::Name), reader->text(QAccessible::Name));
+            const auto tied = labels[0].first->relations(QAccessible::Labelled);
+            QVERIFY(tied.size() == 1 && tied[0].first->object() == reader->object());
+        } else {
+            QVERIFY(labels.isEmpty());
+        }
     }
 
     // Buttons added later must not be forgotten: anything that can be clicked is named.

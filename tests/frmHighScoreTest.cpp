@@ -223,6 +223,12 @@ private slots:
         QCOMPARE(field->textInterface()->text(0, field->textInterface()->characterCount()),
                  QStringLiteral("B7"));
         QVERIFY(tableRead().contains(QStringLiteral("rank 2, B7, 40. ")));
+        // Row by row, too: each row its own line of text inside the table.
+        QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(window.pctHighScore);
+        QCOMPARE(rows->childCount(), 10);
+        QCOMPARE(rows->child(1)->text(QAccessible::Name), QStringLiteral("rank 2, B7, 40"));
+        QCOMPARE(rows->child(9)->text(QAccessible::Name), QStringLiteral("rank 10, empty"));
+        QCOMPARE(rows->indexOfChild(rows->child(3)), 3);
         QTest::keyClick(&window, Qt::Key_Return);
         QCOMPARE(window.focusWidget(), window.pctOk);
     }

@@ -23,7 +23,8 @@ const char* const gameWindowProperty = "mirelGameWindow";
 
 namespace {
 
-// A line of text a box tells a reader, focused in its place while the box has the focus.
+// A line of text a box tells a reader, focused in its place while the box has the focus
+// (lines 0 and 1), or one of the rows read inside it (2 on).
 class ToldLine final : public QAccessibleInterface {
 public:
     ToldLine(PictureBox* box, int index) : box(box), index(index) {}
@@ -40,15 +41,17 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && box ? box->told(index) : QString();
+        if (t != QAccessible::Name || !box) return QString();
+        if (index < 2) return box->told(index);
+        return index - 2 < box->readerRows().size() ? box->readerRows()[index - 2] : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return box ? parent()->rect() : QRect(); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override {
         QAccessible::State state;
-        state.focusable = true;
-        state.focused = box && box->hasFocus() && box->toldLine() == index;
+        state.focusable = index < 2;
+        state.focused = index < 2 && box && box->hasFocus() && box->toldLine() == index;
         return state;
     }
 
@@ -98,14 +101,27 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    int childCount() const override { return box()->told(0).isEmpty() ? 0 : 2; }
+    // The told lines, once there is something to tell, then the rows.
+    int toldLines() const { return box()->told(0).isEmpty() ? 0 : 2; }
+    int childCount() const override { return toldLines() + int(box()->readerRows().size()); }
     QAccessibleInterface* child(int index) const override {
-        return index >= 0 && index < childCount() ? toldLine(box(), index) : nullptr;
+        if (index < 0 || index >= childCount()) return nullptr;
+        return toldLine(box(), index < toldLines() ? index : index - toldLines() + 2);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         for (int i = 0; i < childCount(); ++i)
-            if (child == toldLine(box(), i)) return i;
+            if (child == this->child(i)) return i;
         return -1;
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        if (PictureBox* label = box()->labelledBy(); label && (match & QAccessible::Label))
+            found.append({QAccessible::queryAccessibleInterface(label), QAccessible::Label});
+        if (PictureBox* control = box()->labelFor(); control && (match & QAccessible::Labelled))
+            found.append({QAccessible::queryAccessibleInterface(control), QAccessible::Labelled});
+        return found;
     }
 
     QStringList actionNames() const override {
@@ -162,8 +178,12 @@ private:
 };
 
 // Made once for each box and line, and kept by Qt's registry until the box goes.
+QByteArray lineKey(int index) {
+    return "mirelTold" + QByteArray::number(index);
+}
+
 QAccessibleInterface* toldLine(PictureBox* box, int index) {
-    const char* key = index == 0 ? "mirelTold0" : "mirelTold1";
+    const QByteArray key = lineKey(index);
     QAccessible::Id id = box->property(key).toUInt();
     if (id == 0) {
         id = QAccessible::registerAccessibleInterface(new ToldLine(box, index));
@@ -289,9 +309,25 @@ void PictureBox::announce(const QString& text) {
 }
 
 PictureBox::~PictureBox() {
-    for (int i = 0; i < 2; ++i)
-        if (const QAccessible::Id id = property(i == 0 ? "mirelTold0" : "mirelTold1").toUInt())
-            QAccessible::deleteAccessibleInterface(id);
+    for (const QByteArray& key : dynamicPropertyNames())
+        if (key.startsWith("mirelTold"))
+            QAccessible::deleteAccessibleInterface(property(key).toUInt());
+}
+
+void PictureBox::setReaderRows(const QStringList& newRows) {
+    if (newRows == rows) return;
+    const bool reshaped = newRows.size() != rows.size();
+    rows = newRows;
+    if (!QAccessible::isActive()) return;
+    if (reshaped) {
+        QAccessibleEvent event(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void PictureBox::setLabelFor(PictureBox* control) {
+    controlBox = control;
+    control->labelBox = this;
 }
 
 void PictureBox::hideFromReaders() {

@@ -78,6 +78,13 @@ public:
     // The line of text last told (0 or 1), and what each says.
     int toldLine() const { return line; }
     QString told(int i) const { return lines[i]; }
+    // Lines a reader reads one by one inside the box (the rows of a table drawn in it).
+    void setReaderRows(const QStringList& rows);
+    const QStringList& readerRows() const { return rows; }
+    // The label read for a control: each is told the other (Qt's label relation).
+    void setLabelFor(PictureBox* control);
+    PictureBox* labelledBy() const { return labelBox; }
+    PictureBox* labelFor() const { return controlBox; }
     // Left out of what readers see: a part of a control read as a whole elsewhere.
     void hideFromReaders();
 
@@ -112,6 +119,9 @@ private:
     QString value;
     QString description;
     QString lines[2];
+    QStringList rows;
+    PictureBox* labelBox = nullptr;
+    PictureBox* controlBox = nullptr;
     int line = 1;
 
 public:

@@ -228,6 +228,7 @@ void frmHighScore::describeTable() {
             rows << tr("rank %1, %2, %3").arg(r).arg(name).arg(table.HighScores[r]);
     }
     pctHighScore->setReaderDescription(rows.join(QStringLiteral(". ")));
+    pctHighScore->setReaderRows(rows);
 }
 
 void frmHighScore::Form_KeyPress(std::int32_t key) {

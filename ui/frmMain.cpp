@@ -132,9 +132,12 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     pctGameOver->setAccessibility(Role::Label, tr("Game over!"));
     pctRowShiftsSelection->setAccessibility(Role::Switch, tr("Row shifts"), yesNo);
     pctRowShifts->setAccessibility(Role::Label, tr("Row shifts"));
-    // Each switch is read with its label as one control.
+    // Each switch is read with its label as one control, the label tied to it.
     for (PictureBox* label : {pctRowShifts, pctColumnShifts, pctMines})
         label->hideFromReaders();
+    pctRowShifts->setLabelFor(pctRowShiftsSelection);
+    pctColumnShifts->setLabelFor(pctColumnShiftsSelection);
+    pctMines->setLabelFor(pctMinesSelection);
     pctColumnShiftsSelection->setAccessibility(Role::Switch, tr("Column shifts"), yesNo);
     pctColumnShifts->setAccessibility(Role::Label, tr("Column shifts"));
     pctMinesSelection->setAccessibility(Role::Switch, tr("Mines"), yesNo);
