@@ -425,8 +425,11 @@ void KeyboardPlay::moveTo(Cell cell) {
     const QString told = toTell.isEmpty() ? description : toTell + QLatin1Char(' ') + description;
     auto* focus = qobject_cast<PictureBox*>(w.focusWidget());
     if (focus == w.pctBoard) {
-        if (told != w.pctBoard->told(w.pctBoard->toldLine()) || !toTell.isEmpty())
-            w.pctBoard->announce(told);
+        // A cell already told is not told again when nothing happened to it (the clock's
+        // tick after a removal would otherwise repeat it, and Orca drops the first of two
+        // lines told at once).
+        if (description != described || !toTell.isEmpty()) w.pctBoard->announce(told);
+        described = description;
     } else if (focus && !toTell.isEmpty()) {
         focus->announce(toTell);
     }

@@ -122,6 +122,7 @@ private:
     // The board as the last action left it, and what is to be told with the cursor's cell.
     Grid piecesSeen{};
     QString toTell;
+    QString described; // the cell as the board last told it, without what went before it
 };
 
 } // namespace mirel
