@@ -451,6 +451,12 @@ void frmMain::NewGame() {
     unsetCursor();
 }
 
+// The keyboard's player watches the window's events, and the window still sends some (the
+// focus leaving) while QWidget's part of it is being destroyed: it goes first.
+frmMain::~frmMain() {
+    delete keys;
+}
+
 void frmMain::ScheduleShiftEvent(ShiftKind which) {
     const PictureBox* option = which == RowShift ? pctRowShiftsSelection : pctColumnShiftsSelection;
     scheduleShift(shifts, which, option->shows(pictures.pctYes), random);

@@ -34,6 +34,7 @@ public:
 
     frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, SettingsStore& store,
             QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // Handlers of the controls.
     void pctNew_Click();
