@@ -294,6 +294,14 @@ class Stack:
         self.transcript.append(("(%s never reached)" % name, []))
         return False
 
+    def next_group(self):
+        """The group to press next, or None once the high-score window shows. A board read
+        while a mine burns, or left without a group by a shift, is not the end of the game:
+        the game goes on until a removal leaves no group, and the next shift may bring one."""
+        found = self.until(lambda: "over" if self.dialogs() else self.group_cell(),
+                           "neither a group on the board nor the high-score window")
+        return None if found == "over" else found
+
     def dialogs(self):
         out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Mirel$"],
                              env=self.env, capture_output=True, text=True).stdout.split()
@@ -323,8 +331,8 @@ class Stack:
         self.step("Ctrl+Z: undo", "ctrl+z")
         self.step("Ctrl+Z again: nothing to undo", "ctrl+z")
         moves = 0
-        while not self.dialogs() and moves < 200:
-            cell = self.group_cell()
+        while moves < 200:
+            cell = self.next_group()
             if cell is None:
                 break
             self.go(cell)
