@@ -5,7 +5,10 @@
 # server's process is PRIVATE_X_PID, for the caller to end. Fails when the server does not
 # come up.
 start_private_x() { # FOLDER
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$1/display" 2>"$1/xvfb.log" &
+  # -noreset: a server left with no client (a probe of xdotool ending before the game has
+  # connected) resets, and a client connecting just then is refused or sees a server it
+  # did not start.
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$1/display" 2>"$1/xvfb.log" &
   PRIVATE_X_PID=$!
   local try
   for try in $(seq 600); do

@@ -111,11 +111,14 @@ score() { awk -F'[ ,:]+' 'NR > 1 && $1 >= 540 && $2 <= 60' "$dir/$1.txt"; }
 [ "$(score dealt)" != "$(score removed)" ] || fail "the score shown did not change"
 
 # Closing as a window manager asks: WM_DELETE_WINDOW, which Qt turns into a close event.
-/usr/bin/python3 - "$window" <<'EOF'
+/usr/bin/python3 - "$window" "$game_pid" <<'EOF'
 import sys
 from Xlib import X, display, protocol
 d = display.Display()
 window = d.create_resource_object("window", int(sys.argv[1]))
+pid = window.get_full_property(d.intern_atom("_NET_WM_PID"), X.AnyPropertyType)
+if not pid or list(pid.value) != [int(sys.argv[2])]:
+    sys.exit("the window closed is not the game's: its process is %s" % (pid and list(pid.value)))
 delete = d.intern_atom("WM_DELETE_WINDOW")
 if delete not in (window.get_wm_protocols() or []):
     sys.exit("the window does not take WM_DELETE_WINDOW")
