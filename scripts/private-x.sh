@@ -6,8 +6,7 @@
 # come up.
 start_private_x() { # FOLDER
   # -noreset: a server left with no client (a probe of xdotool ending before the game has
-  # connected) resets, and a client connecting just then is refused or sees a server it
-  # did not start.
+  # connected) resets, and a client connecting just then is refused.
   Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$1/display" 2>"$1/xvfb.log" &
   PRIVATE_X_PID=$!
   local try
