@@ -11,6 +11,7 @@
 #include "scores/ScoreDigits.h"
 #include "settings/Settings.h"
 #include "sound/SoundFiles.h"
+#include "ui/InputGate.h"
 #include "ui/KeyboardPlay.h"
 #include "ui/ScaledPictures.h"
 #include "ui/Twips.h"
@@ -190,6 +191,7 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     connect(drawWhenSettled, &QTimer::timeout, this,
             [this] { ScaledPictures::instance().want(factor, devicePixelRatioF()); });
 
+    gate = new InputGate(this);
     Form_Load();
     Timer1->start();
     keys = new KeyboardPlay(*this);
@@ -499,6 +501,7 @@ void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
 // board settles. Nothing is scored and no undo copy is taken.
 void frmMain::ExplodeMine(std::int16_t row, std::int16_t col) {
     board.LockFlag = true;
+    gate->lockBegan();
     pctBoard->paintPicture(pictures.pctMine, board.CellX[row][col], board.CellY[row][col]);
     pctBoard->repaint();
     PlaySoundFile(ExplodeSound, SoundAsync);
@@ -517,6 +520,7 @@ void frmMain::ExplodeMine(std::int16_t row, std::int16_t col) {
     destroyArea(board.BoardPieces, area, canvas);
     pctBoard->refresh();
     board.LockFlag = false;
+    gate->lockEnded();
     if (!MovesLeft(board.BoardPieces)) EndGame();
 }
 
@@ -539,6 +543,7 @@ bool frmMain::RunShiftEvent(ShiftKind which) {
 
     Timer1->stop();
     board.LockFlag = true;
+    gate->lockBegan();
     BoardCanvas canvas(*this, false);
     // The moved board is shown at once, so that the player sees it before the closing sound
     // ends and before their next click lands on it.
@@ -554,6 +559,7 @@ bool frmMain::RunShiftEvent(ShiftKind which) {
         PlaySoundFile(BazookaSound, SoundWait);
     }
     board.LockFlag = false;
+    gate->lockEnded();
     Timer1->start();
     emit shifted(which);
     return true;

@@ -20,6 +20,7 @@
 
 namespace mirel {
 
+class InputGate;
 class KeyboardPlay;
 
 // The main window: it owns the game and every control, and its handlers carry out the game's
@@ -161,6 +162,7 @@ private:
     TickClock& clock;
     RandomSource& random;
     bool shiftWaiting = false; // a due shift waits for a click to be resolved
+    InputGate* gate = nullptr; // drops what was pressed while the board was locked
     SoundPlayer& sound;
     SettingsStore& store;
 
