@@ -280,6 +280,62 @@ private slots:
         QVERIFY(w.pctGameOver->isVisible());
     }
 
+    // A shift that leaves no group that any sequence of this game's shifts can bring back
+    // ends the game there, as a removal would: Game Over, and a score that ranks is entered.
+    void aShiftThatLeavesNoGroupForGoodEndsTheGame_data() {
+        QTest::addColumn<bool>("rowShifts");
+        QTest::addColumn<bool>("ranks");
+        QTest::addColumn<QString>("bottomAfter");
+        QTest::newRow("a row shift, a score that ranks") << true << true << "13.............";
+        QTest::newRow("a column shift, a score that does not rank")
+            << false << false << "32.............";
+    }
+    void aShiftThatLeavesNoGroupForGoodEndsTheGame() {
+        QFETCH(bool, rowShifts);
+        QFETCH(bool, ranks);
+        QFETCH(QString, bottomAfter);
+        Game game(!ranks);
+        frmMain& w = game.window;
+        game.setOptions([&](Options& o) {
+            o.rowShifts = rowShifts;
+            o.columnShifts = !rowShifts;
+        });
+        game.newGame(gameWithMoves());
+        game.pressCell(10, 1); // starts the shift clock
+        const std::int32_t score = w.board.Score;
+        Rows rows(10, std::string(15, '.'));
+        rows[8] = "1..............";
+        rows[9] = "23.............";
+        w.board.BoardPieces = boardFromText(rows);
+        bool opened = false;
+        bool entering = false;
+        whenModalOpens<frmHighScore>(
+            &w,
+            [&](frmHighScore& table) {
+                // Opened by the end of the game: the clock stopped, the name being entered.
+                entering = w.shifts.LastEventTick == 0 && table.entry.EntryActive;
+                QTest::keyClick(&table, 'a');
+                QTest::mouseClick(table.pctOk, Qt::LeftButton, {}, QPoint(5, 5));
+            },
+            &opened, 1000);
+
+        game.random.append(0.5f);
+        game.clock.advance(15000);
+        w.Timer1_Timer();
+        QCOMPARE(QString::fromStdString(textOf(w.board.BoardPieces)[9]), bottomAfter);
+        QVERIFY(!w.board.GameActive);
+        QCOMPARE(w.shifts.LastEventTick, 0); // no shift moves the finished board
+        QCOMPARE(opened, ranks);
+        if (ranks) {
+            QVERIFY(entering);
+            QCOMPARE(w.table.HighScores[1], score);
+            QCOMPARE(w.table.HighScoreNames[1], std::string("A"));
+        } else {
+            QVERIFY(w.pctGameOver->isVisible());
+            QVERIFY(!w.pctBoard->isVisible());
+        }
+    }
+
     // No shift comes before the first scoring move of a game, however long the player waits:
     // a lone piece and a mine do not start the clock.
     void noShiftBeforeTheFirstScoringMove() {

@@ -528,7 +528,13 @@ void frmMain::Timer1_Timer() {
     if (shiftWaiting) return;
     const std::int64_t now = clock.now();
     if (const auto which = dueShift(shifts, now)) {
-        if (RunShiftEvent(*which)) shiftDone(shifts, *which, now, random);
+        if (!RunShiftEvent(*which)) return;
+        shiftDone(shifts, *which, now, random);
+        // The game's shifts are set at New: when none of them can bring a group back, the game
+        // ends here as after a removal.
+        if (!shiftsCanBringAGroup(board.BoardPieces, shifts.EventInterval[RowShift] != 0,
+                                  shifts.EventInterval[ColumnShift] != 0))
+            EndGame();
     }
 }
 
