@@ -424,6 +424,7 @@ void frmMain::pctNew_Click() {
     SelectPieceSet();
     NewGame();
     board.Score = 0;
+    emit newGameDealt();
 }
 
 void frmMain::NewGame() {
@@ -475,6 +476,7 @@ void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
     if (board.LockFlag || board.BoardPieces[row][col] == 0) return;
     setCursor(Qt::WaitCursor);
     board.BusyFlag = true;
+    const std::int32_t scoreBefore = board.Score;
 
     BoardCanvas canvas(*this, true);
     const PressResult result = resolvePress(board, shifts, {row, col}, clock.now(), canvas);
@@ -490,8 +492,11 @@ void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
     }
     unsetCursor();
     board.BusyFlag = false;
+    if (result == PressResult::LonePiece) return;
 
-    if (result == PressResult::RemovedLastMove) EndGame();
+    const bool last = result == PressResult::RemovedLastMove;
+    emit groupRemoved((board.Score - scoreBefore) / pointsFor(1), board.Score, last);
+    if (last) EndGame();
 }
 
 // The mine shows for a second while it starts to go off; then the fire burns the block
@@ -517,7 +522,9 @@ void frmMain::ExplodeMine(std::int16_t row, std::int16_t col) {
     destroyArea(board.BoardPieces, area, canvas);
     pctBoard->refresh();
     board.LockFlag = false;
-    if (!MovesLeft(board.BoardPieces)) EndGame();
+    const bool last = !MovesLeft(board.BoardPieces);
+    emit mineExploded(board.Score, last);
+    if (last) EndGame();
 }
 
 void frmMain::Timer1_Timer() {
@@ -569,9 +576,10 @@ void frmMain::ShowScore() {
 void frmMain::pctUndo_Click() {
     if (!board.GameActive) return;
     BoardCanvas canvas(*this, false);
-    restoreUndoCopy(board, canvas);
+    const bool changed = restoreUndoCopy(board, canvas);
     pctBoard->refresh();
     ShowScore();
+    emit undone(changed, board.Score);
 }
 
 void frmMain::EndGame() {
@@ -585,10 +593,12 @@ void frmMain::EndGame() {
     pctBoard->repaint();
     repaint();
     pctGameOver->show();
+    const std::int16_t rank = changes.rank(table, board.Score);
+    emit gameOver(board.Score, rank);
     pctGameOver->repaint();
 
-    if (changes.rank(table, board.Score) != 0) {
-        showHighScoreWindow();
+    if (rank != 0) {
+        showHighScoreWindow(false);
         SaveSettings();
     }
     board.GameActive = false;
@@ -597,12 +607,13 @@ void frmMain::EndGame() {
 void frmMain::pctHighScores_Click() {
     table.NewHighScoreRank = 0;
     refreshTable(store, changes, table);
-    showHighScoreWindow();
+    showHighScoreWindow(true);
 }
 
-void frmMain::showHighScoreWindow() {
+void frmMain::showHighScoreWindow(bool opened) {
     // The window is made afresh for every showing, and gone when it closes.
     HideMainScreen();
+    emit screenShown(Screen::HighScores, opened);
     frmHighScore highScores(table, pictures, this, factor);
     // A Reset is stored at once, while the window still shows the emptied table.
     connect(&highScores, &frmHighScore::tableCleared, this, [this] {
@@ -613,6 +624,7 @@ void frmMain::showHighScoreWindow() {
     connect(&highScores, &frmHighScore::nameEntered, this, &frmMain::SaveSettings);
     highScores.exec();
     ShowMainScreen();
+    emit screenShown(Screen::Main, opened);
 }
 
 // The controls of the events screen, in the order they are shown and hidden.
@@ -630,6 +642,7 @@ void frmMain::pctEvents_Click() {
     HideMainScreen();
     for (PictureBox* box : eventsScreen())
         box->show();
+    emit screenShown(Screen::Events, true);
 }
 
 void frmMain::pctOk_Click() {
@@ -637,6 +650,7 @@ void frmMain::pctOk_Click() {
     for (PictureBox* box : eventsScreen())
         box->hide();
     ShowMainScreen();
+    emit screenShown(Screen::Main, true);
 }
 
 void frmMain::pctHelp_Click() {
@@ -644,12 +658,14 @@ void frmMain::pctHelp_Click() {
     pctHelpText->autoSize();
     centre(pctHelpText);
     pctHelpText->show();
+    emit screenShown(Screen::Help, true);
 }
 
 void frmMain::pctHelpText_Click() {
     parkFocus();
     ShowMainScreen();
     pctHelpText->hide();
+    emit screenShown(Screen::Main, true);
 }
 
 void frmMain::pctAbout_Click() {
@@ -674,6 +690,7 @@ void frmMain::pctAbout_Click() {
 
     for (PictureBox* box : {pctVersion[0], pctVersion[1], pctVersion[2], pctAboutText})
         box->show();
+    emit screenShown(Screen::About, true);
 }
 
 void frmMain::pctAboutText_Click() {
@@ -681,6 +698,7 @@ void frmMain::pctAboutText_Click() {
     for (PictureBox* box : {pctAboutText, pctVersion[0], pctVersion[1], pctVersion[2]})
         box->hide();
     ShowMainScreen();
+    emit screenShown(Screen::Main, true);
 }
 
 Options frmMain::shownOptions() const {
@@ -709,6 +727,7 @@ void frmMain::showOptions(const Options& options) {
 // A click only changes what the switches show; each option is read where it takes effect.
 void frmMain::clickSwitch(OptionSwitch clicked) {
     showOptions(afterClick(shownOptions(), clicked));
+    emit switched(clicked);
 }
 
 void frmMain::pctSound_Click() {

@@ -22,6 +22,9 @@ namespace mirel {
 
 class KeyboardPlay;
 
+// The screens the main window shows, one at a time.
+enum class Screen { Main, Events, Help, About, HighScores };
+
 // The main window: it owns the game and every control, and its handlers carry out the game's
 // steps in order, leaving every rule to the core.
 class frmMain : public QWidget {
@@ -136,10 +139,29 @@ public:
     void showOptions(const Options& options);
 
 signals:
-    // The window is closing, after the settings have been saved.
-    void unloaded();
+    // What happened in the game, said once, at the moment it happens: the keyboard's cursor
+    // and the screen reader's lines follow these, and anything else that reacts to the game
+    // listens here too.
+    // A game has been dealt.
+    void newGameDealt();
+    // A press removed a group of `size` pieces, scoring to `score`; `lastMove` when no group
+    // is left (the game is over next).
+    void groupRemoved(int size, std::int32_t score, bool lastMove);
+    // A hidden mine went off and its blast has burnt out; `lastMove` as above.
+    void mineExploded(std::int32_t score, bool lastMove);
+    // Undo put the board of the last removal back, or found it there already.
+    void undone(bool changed, std::int32_t score);
     // A timed shift has moved the board.
     void shifted(ShiftKind which);
+    // The game is over, with its score and the rank it takes in the table (0: none).
+    void gameOver(std::int32_t score, std::int16_t rank);
+    // A screen is on show now, opened by a player (the high-score window at a game's end is
+    // part of that end, not opened).
+    void screenShown(Screen screen, bool opened);
+    // A click on a switch has changed what it shows.
+    void switched(OptionSwitch which);
+    // The window is closing, after the settings have been saved.
+    void unloaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -150,7 +172,7 @@ private:
     void Form_Unload();
     PictureBox* control(int left, int top, int width, int height, const QPixmap& picture);
     void centre(PictureBox* box);
-    void showHighScoreWindow();
+    void showHighScoreWindow(bool opened);
     void parkFocus();
     void clickSwitch(OptionSwitch clicked);
     std::array<PictureBox*, 7> eventsScreen() const;
