@@ -622,6 +622,12 @@ void frmMain::showHighScoreWindow(bool opened) {
     });
     // A name is stored the moment its entry ends, while the window still shows it.
     connect(&highScores, &frmHighScore::nameEntered, this, &frmMain::SaveSettings);
+    // Ctrl+Q closes it as the window manager's close does, keeping the name typed so far,
+    // and then the game, as Exit does.
+    connect(&highScores, &frmHighScore::quitAsked, this, [this, &highScores] {
+        highScores.close();
+        close();
+    });
     highScores.exec();
     ShowMainScreen();
     emit screenShown(Screen::Main, opened);
