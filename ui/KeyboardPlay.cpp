@@ -17,20 +17,7 @@
 namespace mirel {
 
 KeyboardPlay::KeyboardPlay(frmMain& window) : QObject(&window), w(window) {
-    chain = {w.pctBoard,
-             w.pctNew,
-             w.pctHighScores,
-             w.pctSound,
-             w.pctSet,
-             w.pctEvents,
-             w.pctUndo,
-             w.pctHelp,
-             w.pctAbout,
-             w.pctExit,
-             w.pctRowShiftsSelection,
-             w.pctColumnShiftsSelection,
-             w.pctMinesSelection,
-             w.pctOk};
+    chain = w.tabOrder();
     cursorFrame = new Overlay(w.pctBoard, w.pictures.pctCursor, 0);
     cursorFrame->resize(w.pictures.pctCursor.deviceIndependentSize().toSize());
     focusFrame = new FocusFrame(w, w.pictures.pctFocusFrame,

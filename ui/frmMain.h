@@ -121,6 +121,8 @@ public:
 
     // The game without a mouse: the board's cursor, the focus frame and the shortcuts.
     KeyboardPlay* keys = nullptr;
+    // The controls Tab stops at, in reading order, of every screen; hidden ones are skipped.
+    const std::vector<PictureBox*>& tabOrder() const { return tabStops; }
 
     // The factor the whole layout is drawn at, to fill the window (1 at the size it opens
     // with): the smaller of its width and height over those of the layout, at least 1.
@@ -170,12 +172,16 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    PictureBox* control(int left, int top, int width, int height, const QPixmap& picture);
     void centre(PictureBox* box);
     void showHighScoreWindow(bool opened);
     void parkFocus();
     void clickSwitch(OptionSwitch clicked);
-    std::array<PictureBox*, 7> eventsScreen() const;
+    void showScreen(Screen screen);
+    void hideScreen(Screen screen);
+
+    // Each screen's controls, in the order they are made, and whether they show with it.
+    std::array<std::vector<std::pair<PictureBox*, bool>>, 5> screens;
+    std::vector<PictureBox*> tabStops;
 
     // Tries again, now and then, to save changes that had to be kept aside.
     QTimer* saveAgain = nullptr;
