@@ -307,22 +307,10 @@ QString KeyboardPlay::describeCursor() const {
     return cell + tr("empty");
 }
 
-// The pieces are named after the set the board was dealt with, which the palette holds.
+// The pieces are named after the set the board was dealt with.
 QString KeyboardPlay::pieceName(std::int16_t kind) const {
-    static const char* const balls[] = {QT_TR_NOOP("cyan ball"), QT_TR_NOOP("green ball"),
-                                        QT_TR_NOOP("grey ball"), QT_TR_NOOP("magenta ball"),
-                                        QT_TR_NOOP("red ball"),  QT_TR_NOOP("yellow ball")};
-    static const char* const squares[] = {QT_TR_NOOP("blue square"),  QT_TR_NOOP("cyan square"),
-                                          QT_TR_NOOP("green square"), QT_TR_NOOP("red square"),
-                                          QT_TR_NOOP("white square"), QT_TR_NOOP("yellow square")};
-    static const char* const faces[] = {QT_TR_NOOP("sad face"), QT_TR_NOOP("frowning face"),
-                                        QT_TR_NOOP("grinning face"), QT_TR_NOOP("smiling face"),
-                                        QT_TR_NOOP("neutral face")};
-    const auto first = w.pctPiece[1].cacheKey();
-    const int i = kind - 1;
-    if (first == w.pictures.pctBall[0].cacheKey() && i < 6) return tr(balls[i]);
-    if (first == w.pictures.pctBox[0].cacheKey() && i < 6) return tr(squares[i]);
-    if (i < 5) return tr(faces[i]);
+    const PieceSetKinds& set = kindsOf(w.pieceSetInPlay());
+    if (kind >= 1 && kind <= set.count) return tr(set.kinds[std::size_t(kind - 1)].name);
     return tr("piece %1").arg(kind);
 }
 

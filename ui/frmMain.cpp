@@ -403,15 +403,12 @@ void frmMain::hideScreen(Screen screen) {
 }
 
 void frmMain::SelectPieceSet() {
-    const PieceSet set = shownOptions().set;
+    inPlay = shownOptions().set;
     pctPiece[0] = pictures.pctBlank;
-    if (set == PieceSet::Balls)
-        std::copy(pictures.pctBall.begin(), pictures.pctBall.end(), pctPiece.begin() + 1);
-    else if (set == PieceSet::Boxes)
-        std::copy(pictures.pctBox.begin(), pictures.pctBox.end(), pctPiece.begin() + 1);
-    else // kind 6 keeps its picture; it is never dealt with five kinds
-        std::copy(pictures.pctFace.begin(), pictures.pctFace.end(), pctPiece.begin() + 1);
-    board.KindLimit = kindLimitFor(set);
+    // With five kinds, kind 6 keeps its picture; it is never dealt.
+    const auto pieces = pictures.pieces(inPlay);
+    std::copy(pieces.begin(), pieces.end(), pctPiece.begin() + 1);
+    board.KindLimit = kindLimitFor(inPlay);
 }
 
 void frmMain::pctNew_Click() {

@@ -86,6 +86,8 @@ public:
     // The pictures, and the palette the board is painted from (kind k with pctPiece[k]).
     const Pictures pictures = Pictures::load();
     std::array<QPixmap, 7> pctPiece;
+    // The set the palette holds: the board's pieces are of this set.
+    PieceSet pieceSetInPlay() const { return inPlay; }
 
     // Controls of the main screen.
     PictureBox* pctBoard = nullptr;
@@ -189,6 +191,7 @@ private:
     TickClock& clock;
     RandomSource& random;
     bool shiftWaiting = false; // a due shift waits for a click to be resolved
+    PieceSet inPlay = PieceSet::Balls;
     SoundPlayer& sound;
     SettingsStore& store;
 
