@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <QtMath>
 
@@ -44,6 +45,9 @@ KeyboardPlay::KeyboardPlay(frmMain& window) : QObject(&window), w(window) {
         if (which == OptionSwitch::Set) told(w.pctSet->stateText());
     });
     moveTo(CursorStart);
+    // A reader is told the cursor's cell once the window has settled, a second after it is
+    // made, as after every step.
+    QTimer::singleShot(1000, this, [this] { told(QString()); });
 }
 
 bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
