@@ -229,7 +229,7 @@ std::string UserSettingsStore::read(const std::string& name, const std::string& 
 }
 
 void UserSettingsStore::write(const std::string& name, const std::string& value) {
-    pending[name] = value;
+    unsaved[name] = value;
 }
 
 bool UserSettingsStore::save(const std::function<void()>& writeAll) {
@@ -246,7 +246,7 @@ SettingsStore::Outcome UserSettingsStore::save(const std::function<void()>& writ
                                                const StoreEntries& kept) {
     QString trouble = QStringLiteral("it could not be written");
     const auto failed = [&] {
-        pending.clear();
+        unsaved.clear();
         others.clear();
         sayOnce(QStringLiteral("Mirel: the settings were not saved to %1 (%2); the stored ones "
                                "are left as they were")
@@ -254,7 +254,7 @@ SettingsStore::Outcome UserSettingsStore::save(const std::function<void()>& writ
         return Outcome::Failed;
     };
     if (path.isEmpty()) {
-        pending.clear();
+        unsaved.clear();
         return Outcome::Failed;
     }
 
@@ -275,7 +275,7 @@ SettingsStore::Outcome UserSettingsStore::save(const std::function<void()>& writ
                 trouble = QStringLiteral("its lock cannot be made");
             return failed();
         }
-        pending.clear();
+        unsaved.clear();
         const QString why = QStringLiteral("another copy of the game holds its lock");
         // Kept aside whole, in one piece, with no lock: the file is this copy's alone.
         const std::string text = formatStoreFile(kept);
@@ -326,7 +326,7 @@ SettingsStore::Outcome UserSettingsStore::save(const std::function<void()>& writ
     writeAll();
     others.clear();
     StoreEntries entries = stored;
-    for (const auto& [name, value] : pending)
+    for (const auto& [name, value] : unsaved)
         entries[Section + name] = value;
 
     const std::string text = formatStoreFile(entries);
@@ -347,7 +347,7 @@ SettingsStore::Outcome UserSettingsStore::save(const std::function<void()>& writ
         QFile::remove(name);
     QFile::remove(ownKept);
     stored = std::move(entries);
-    pending.clear();
+    unsaved.clear();
     return Outcome::Saved;
 }
 

@@ -48,9 +48,6 @@ public:
     bool othersKeptChanges() override;
     void ending() override { lockWaitMs = 1000; }
 
-    // This copy's file of kept changes.
-    const QString& keptPath() const { return ownKept; }
-
 private:
     // The whole file, or nothing when it cannot be read in full; a missing file is empty.
     std::optional<StoreEntries> readFile() const;
@@ -69,7 +66,7 @@ private:
     QSet<QString> said;
     std::vector<StoreEntries> others; // during a save: what ended copies kept
     StoreEntries stored;  // every key of the file as last read, sections included
-    StoreEntries pending; // keys of the section "Settings"
+    StoreEntries unsaved; // keys of the section "Settings", set since the last save
 };
 
 } // namespace mirel
