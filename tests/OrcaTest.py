@@ -96,6 +96,9 @@ class Stack:
             "SPEECHD_ADDRESS": "unix_socket:" + self.path("runtime", "no-speechd"),
             "NO_AT_BRIDGE": "0", "GTK_MODULES": "",
         }
+        # The game speaks the desktop's language: LANGUAGE=ru, with --record, for its transcript.
+        if "LANGUAGE" in os.environ:
+            self.env["LANGUAGE"] = os.environ["LANGUAGE"]
         if "LSAN_OPTIONS" in os.environ:
             self.env["LSAN_OPTIONS"] = os.environ["LSAN_OPTIONS"]
         r, w = os.pipe()
