@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation>Zurück</translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Help</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Exit</source>

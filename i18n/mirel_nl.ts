@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Piece set</source>
-        <translation>Set stukken</translation>
+        <translation>Stukkenset</translation>
     </message>
     <message>
         <source>Events</source>
