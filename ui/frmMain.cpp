@@ -355,7 +355,6 @@ void frmMain::SaveSettings() {
 }
 
 void frmMain::SaveSettingsAtEnd() {
-    store.ending();
     SaveSettings();
     saveAgain->stop();
 }
