@@ -215,7 +215,7 @@ SettingsStore::Outcome UserSettingsStore::failed(const std::string& why) {
 
 bool UserSettingsStore::keepAside(const std::string& real, int folder,
                                   const std::vector<std::string>& kept) {
-    if (keptFd >= 0 && kept == lastKept) return true;
+    if (kept.empty() || (keptFd >= 0 && kept == lastKept)) return true;
     keptPath = real + ".kept-" + copy;
     if (keptFd < 0) {
         // Locked for as long as this copy runs. One that another copy took for a dead copy's and
@@ -354,7 +354,8 @@ SettingsStore::Outcome UserSettingsStore::attempt(const std::function<void()>& w
     const std::string temporary = real + ".new-" + copy;
     struct stat old {};
     const bool existed = ::stat(real.c_str(), &old) == 0;
-    Fd file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
+    Fd file(::openat(folder.fd, (base + ".new-" + copy).c_str(),
+                     O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
     bool written = file.fd >= 0 && (!existed || ::fchmod(file.fd, old.st_mode & 07777) == 0) &&
                    writeFully(file.fd, text) && ::fsync(file.fd) == 0;
     int error = written ? 0 : errno;
