@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QProcess>
 #include <QThread>
 #include <QRegularExpression>
@@ -129,13 +128,6 @@ int saveAsCopy(char copy, int rounds) {
     return 0;
 }
 
-// A copy of the game that dies while it holds the lock on the store.
-int dieHoldingTheLock(const QString& lockPath) {
-    QLockFile lock(lockPath);
-    if (!lock.lock()) return 4;
-    std::_Exit(0);
-}
-
 // Reads the game's keys straight from a file's text.
 class TextStore final : public SettingsStore {
 public:
@@ -167,7 +159,6 @@ enum class FileState {
     Directory,
     NamedPipe,
     FolderIsAFile,
-    StaleLock,
     Symlink,
 };
 
@@ -401,8 +392,6 @@ private slots:
         QTest::newRow("a named pipe") << FileState::NamedPipe << Reads::Defaults << false;
         QTest::newRow("its folder is a file")
             << FileState::FolderIsAFile << Reads::Defaults << false;
-        QTest::newRow("a lock left by a copy that died")
-            << FileState::StaleLock << Reads::Stored << true;
         QTest::newRow("a link to a file elsewhere") << FileState::Symlink << Reads::Stored << true;
     }
     void badFiles() {
@@ -471,13 +460,6 @@ private slots:
             writeFile(config + "/elsewhere/real.conf", content);
             QVERIFY(QDir().mkpath(folder));
             QVERIFY(QFile::link("../elsewhere/real.conf", path));
-        }
-        if (state == FileState::StaleLock) {
-            QProcess copy;
-            copy.start(QCoreApplication::applicationFilePath(), {"--die-holding", path + ".lock"});
-            QVERIFY(copy.waitForFinished(10000));
-            QCOMPARE(copy.exitCode(), 0);
-            QVERIFY(QFileInfo::exists(path + ".lock"));
         }
         if (QFileInfo(path).isFile()) {
             QVERIFY(QFile::setPermissions(path, mode));
@@ -631,10 +613,6 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--save-as") == 0) {
         QCoreApplication app(argc, argv);
         return saveAsCopy(argv[2][0], std::atoi(argv[3]));
-    }
-    if (argc == 3 && std::strcmp(argv[1], "--die-holding") == 0) {
-        QCoreApplication app(argc, argv);
-        return dieHoldingTheLock(QString::fromLocal8Bit(argv[2]));
     }
 
     // Nothing here may touch the real home: it is replaced before the first QSettings.
