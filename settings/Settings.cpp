@@ -76,7 +76,8 @@ void readIdentities(SettingsStore& store, HighScoreTable& table) {
     for (std::int16_t rank = 1; rank <= TableSize; ++rank)
         ids.push_back(store.read("HighScoreId" + std::to_string(rank), ""));
     ScoreChanges::attachIds(table, ids);
-    table.resetAt = std::max<long long>(0, std::atoll(store.read("HighScoresReset", "0").c_str()));
+    const std::string reset = store.read("HighScoresReset", "0");
+    table.resetAt = std::max<long long>(0, std::strtoll(reset.c_str(), nullptr, 10));
 }
 
 void loadTable(SettingsStore& store, HighScoreTable& table) {

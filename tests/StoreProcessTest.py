@@ -529,6 +529,9 @@ def beside_the_previous_release():
     new.name_score("NEWA")
     old = Copy("previous release", config, game=previous)
     old.name_score("OLDA")
+    text = open(os.path.join(config, "Mirel", "Mirel.conf")).read()
+    print("  the previous release wrote, after this one:\n    " + "\n    ".join(
+        line for line in text.splitlines() if line.startswith("HighScore")))
     new.name_score("NEWB")
     old.name_score("OLDB")
     new.end(signal.SIGTERM)
