@@ -160,19 +160,17 @@ std::string ScoreChanges::storedId(const HighScoreTable& table, std::int16_t row
 }
 
 void ScoreChanges::attachIds(HighScoreTable& table, const std::vector<std::string>& stored) {
-    std::vector<bool> used(stored.size());
+    table.ids.fill("");
     for (std::int16_t r = 1; r <= TableSize; ++r) {
-        table.ids[r].clear();
-        for (std::size_t i = 0; i < stored.size() && table.ids[r].empty(); ++i) {
-            const std::size_t dash = stored[i].rfind('-');
-            const std::string id = stored[i].substr(0, dash == std::string::npos ? 0 : dash);
-            if (used[i] || id.empty() || std::any_of(id.begin(), id.end(), [](char c) {
-                    return static_cast<unsigned char>(c) <= ' ';
-                }) ||
-                stored[i].substr(dash + 1) != check(id, table.HighScoreNames[r], table.HighScores[r]))
+        for (const std::string& value : stored) {
+            const std::size_t dash = value.rfind('-');
+            const std::string id = value.substr(0, dash == std::string::npos ? 0 : dash);
+            if (id.empty() || std::find(table.ids.begin(), table.ids.end(), id) != table.ids.end() ||
+                std::any_of(id.begin(), id.end(), [](char c) { return (unsigned char)c <= ' '; }) ||
+                value.substr(dash + 1) != check(id, table.HighScoreNames[r], table.HighScores[r]))
                 continue;
-            used[i] = true;
             table.ids[r] = id;
+            break;
         }
     }
 }

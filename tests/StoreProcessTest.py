@@ -382,7 +382,9 @@ def a_lock_held_elsewhere():
                   f"{what}: the score did not reach the store once the holder went", copy)
             copy.end(signal.SIGTERM)
         else:
+            ending = time.monotonic()
             copy.end(signal.SIGTERM)
+            print(f"  ended {time.monotonic() - ending:.2f} s after SIGTERM, the lock held")
             check(open(os.path.join(real, "Mirel", "Mirel.conf")).read() == before,
                   f"{what}: the lock was ignored", copy)
             holder.send_signal(signal.SIGCONT)
