@@ -97,7 +97,8 @@ def largest_group(cells):
 class Copy:
     """One running copy of the game, with its config folder."""
 
-    def __init__(self, name, config, prefix=(), namespaced=False, game=GAME, **extra_env):
+    def __init__(self, name, config, prefix=(), namespaced=False, game=GAME, y=None,
+                 **extra_env):
         self.name, self.config = name, config
         self.last_click = (None, 0.0)
         self.log_path = os.path.join(work, f"{name}-{time.monotonic_ns()}.log")
@@ -117,7 +118,7 @@ class Copy:
         if not self.window:
             fail("no main window within 20 s", self)
         # Two copies side by side, one above the other, so that neither hides the other.
-        y = 390 * len([copy for copy in copies
+        y = y if y is not None else 390 * len([copy for copy in copies
                        if isinstance(copy, Copy) and copy.process.poll() is None])
         copies.append(self)
         self.window.configure(y=y)
@@ -544,6 +545,34 @@ def beside_the_previous_release():
     print(f"beside the previous release: {rows}")
 
 
+def copies_ending_at_once():
+    """Six copies, each with a name half typed, end at once (SIGTERM) while a stopped process
+    holds the store: each keeps its score aside, and the next copy saves all six, each once."""
+    config = fresh_config("six")
+    write_store(config, [(1, "ONE")])
+    six = []
+    for n in range(6):
+        copy = Copy(f"copy {n}", config, y=0)
+        dialog = copy.play_to_the_end()
+        copy.type(dialog, f"C{n}")
+        for window in (copy.window, dialog):  # out of the next copy's way
+            window.configure(x=1100)
+        screen.sync()
+        six.append(copy)
+    holder = hold_store(config)
+    holder.send_signal(signal.SIGSTOP)
+    for copy in six:
+        os.kill(copy.game_pid(), signal.SIGTERM)
+    for copy in six:
+        check(copy.process.wait(30) == 0, "a copy did not end by SIGTERM", copy)
+    check(len(keeps_aside(config)) == 6, f"kept aside: {keeps_aside(config)}", *six)
+    let_go(holder)
+    rows = merged_by_the_next_copy(config)
+    check(sorted(name for _, name in rows) == ["C0", "C1", "C2", "C3", "C4", "C5", "ONE"],
+          f"six copies ending at once: the store holds {rows}", *six)
+    print(f"six copies ending at once, the store held: then {rows}")
+
+
 def files_beside_the_store():
     """Whatever stands in the previous release's lock's place, and files that are not the
     store's: saves go through at once, and only the store's own leftovers are removed."""
@@ -779,7 +808,7 @@ if len(sys.argv) == 2 and os.geteuid() == 0 and subprocess.run(
 CASES = [each_signal_saves, two_copies_on_one_store, a_lock_held_elsewhere, files_beside_the_store,
          a_spoiled_store_keeps_the_table, the_folder_is_synced, a_kill_at_each_step_of_a_merge,
          copies_in_their_own_pid_namespaces, a_full_disk_while_another_holds_the_store,
-         a_copy_stopped_inside_its_save, beside_the_previous_release,
+         a_copy_stopped_inside_its_save, copies_ending_at_once, beside_the_previous_release,
          the_display_goes_away]  # the last: it ends the X server
 started = time.monotonic()
 for round_ in (1, 2):
