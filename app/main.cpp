@@ -1,4 +1,4 @@
-#include "ui/RunGame.h"
+#include "app/RunGame.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

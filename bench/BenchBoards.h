@@ -40,6 +40,26 @@ inline Grid allButAPair() {
     return grid;
 }
 
+// The most boards the shifts can reach, none with a group: fifteen columns, the piles of 2 to
+// 10 pieces giving 2520 row turns, so a row and column shift together reach 37 800 boards. The
+// even columns hold 4 and 5, the odd ones 1, 2 and 3, column 15 a single 6, so no two
+// neighbours match however the piles and the columns are turned.
+inline Grid noShiftRepairs() {
+    const int heights[15] = {9, 8, 7, 10, 5, 2, 10, 4, 3, 6, 2, 8, 6, 10, 1};
+    Grid grid{};
+    for (int c = 1; c <= ColumnCount; ++c) {
+        const int height = heights[c - 1];
+        for (int i = 0; i < height; ++i) {
+            std::int16_t kind = c == ColumnCount ? 6
+                                : c % 2 == 0     ? std::int16_t(4 + i % 2)
+                                                 : std::int16_t(1 + i % 3);
+            if (c % 2 == 1 && c != ColumnCount && i == height - 1 && height % 3 == 1) kind = 2;
+            grid[RowCount - i][c] = kind;
+        }
+    }
+    return grid;
+}
+
 // Candidates for the slowest click the rules can be given: the most pieces to take out, the
 // most columns to close, and the longest search.
 inline std::vector<BenchBoard> hardestClicks() {

@@ -1,6 +1,6 @@
 // The game as a player starts it, reporting its first painted window.
 #include "FirstPaintProbe.h"
-#include "ui/RunGame.h"
+#include "app/RunGame.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

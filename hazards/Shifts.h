@@ -21,4 +21,11 @@ std::int16_t occupiedColumns(const Grid& pieces);
 // fewer than two columns are occupied: then the result is false.
 bool columnShift(Grid& pieces, BoardPainter& painter);
 
+// Whether the board has a group now or some sequence of the shifts that are on brings one.
+// The shifts are rotations that commute: row shifts alone come back to the board after the
+// least common multiple of the heights of the piles of two or more (at most 2520), column shifts
+// alone after as many shifts as there are occupied columns (at most 15), so every board they
+// can reach is tried, each at most once (at most 37 800 boards, together).
+bool shiftsCanBringAGroup(const Grid& pieces, bool rowShifts, bool columnShifts);
+
 } // namespace mirel

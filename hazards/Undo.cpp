@@ -13,7 +13,8 @@ void startUndoAfresh(BoardModel& board) {
     board.UndoScore = 0;
 }
 
-void restoreUndoCopy(BoardModel& board, BoardPainter& painter) {
+bool restoreUndoCopy(BoardModel& board, BoardPainter& painter) {
+    const bool changed = board.BoardPieces != board.UndoPieces;
     for (std::int16_t c = 1; c <= ColumnCount; ++c) {
         for (std::int16_t r = 1; r <= RowCount; ++r) {
             board.BoardPieces[r][c] = board.UndoPieces[r][c];
@@ -21,6 +22,7 @@ void restoreUndoCopy(BoardModel& board, BoardPainter& painter) {
         }
     }
     board.Score = board.UndoScore;
+    return changed;
 }
 
 } // namespace mirel

@@ -13,7 +13,8 @@ void takeUndoCopy(BoardModel& board);
 void startUndoAfresh(BoardModel& board);
 
 // Puts the snapshot back, column by column, repainting all 150 cells, and the score with it.
-// The snapshot stays, so a second undo gives the same board.
-void restoreUndoCopy(BoardModel& board, BoardPainter& painter);
+// The snapshot stays, so a second undo gives the same board. Returns whether the board was
+// any different from the snapshot's pieces.
+bool restoreUndoCopy(BoardModel& board, BoardPainter& painter);
 
 } // namespace mirel

@@ -62,6 +62,7 @@ row "A deal (rules)" "$(fmt deal)" "" "" "" "" "$(runs_of deal)"
 row "An explosion (rules)" "$(fmt explosion)" "" "" "" "" "$(runs_of explosion)"
 row "A row shift (rules)" "$(fmt row-shift)" "" "" "" "" "$(runs_of row-shift)"
 row "A column shift (rules)" "$(fmt column-shift)" "" "" "" "" "$(runs_of column-shift)"
+row "Whether any shift brings a group back, worst case (37 800 boards, none with a group)" "$(fmt shifts-no-repair)" "" "" "" "" "$(runs_of shifts-no-repair)"
 row "One full repaint of the board (150 cells, Xvfb)" "$(fmt full-repaint)" "" "" "" "" "$(runs_of full-repaint)"
 r=$(ratio resolve-paint-148 full-repaint)
 row "\`ResolveClick\` with painting, a group of 148 (every cell changes)" "$(fmt resolve-paint-148)" "full repaint $(fmt full-repaint)" "$r" "≤ 2 × full repaint" "$(met "$r" 'v <= 2')" "$(runs_of resolve-paint-148)"

@@ -200,11 +200,11 @@ std::string UserSettingsStore::read(const std::string& name, const std::string& 
 }
 
 void UserSettingsStore::write(const std::string& name, const std::string& value) {
-    pending[name] = value;
+    unsaved[name] = value;
 }
 
 SettingsStore::Outcome UserSettingsStore::failed(const std::string& why) {
-    pending.clear();
+    unsaved.clear();
     others.clear();
     const std::string line = "Mirel: the settings were not saved to " +
                              QFile::encodeName(path).toStdString() + " (" + why +
@@ -262,7 +262,7 @@ SettingsStore::Outcome UserSettingsStore::save(const std::function<void()>& writ
 SettingsStore::Outcome UserSettingsStore::attempt(const std::function<void()>& writeAll,
                                                   const std::vector<std::string>* kept) {
     if (path.isEmpty()) {
-        pending.clear();
+        unsaved.clear();
         return Outcome::Failed;
     }
     const std::string real = realPath();
@@ -283,7 +283,7 @@ SettingsStore::Outcome UserSettingsStore::attempt(const std::function<void()>& w
     } unlock{[&] { if (lockMade != 0 && stillOurs()) ::unlink(lock.c_str()); }};
     if ((::flock(folder.fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) ||
         takeOldLock(lock, lockMade) == OldLock::Held) {
-        pending.clear();
+        unsaved.clear();
         const std::string why = "another copy of the game holds it";
         if (!kept) return failed(why);
         if (!keepAside(real, folder.fd, *kept))
@@ -343,8 +343,8 @@ SettingsStore::Outcome UserSettingsStore::attempt(const std::function<void()>& w
     writeAll();
     others.clear();
     StoreEntries entries = stored;
-    for (const auto& [name, value] : pending) entries[Section + name] = value;
-    pending.clear();
+    for (const auto& [name, value] : unsaved) entries[Section + name] = value;
+    unsaved.clear();
     text = formatStoreFile(entries);
     // Escaped, what was read can grow past what a start-up reads; such a file would be lost.
     if (text.size() > std::size_t(MaxFileBytes)) return failed("it would be larger than 256 KiB");

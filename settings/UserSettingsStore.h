@@ -61,7 +61,7 @@ private:
     std::set<std::string> said;
     std::vector<std::string> others; // during a save: what ended copies kept
     StoreEntries stored;  // every key of the file as last read, sections included
-    StoreEntries pending; // keys of the section "Settings"
+    StoreEntries unsaved; // keys of the section "Settings", set since the last save
 };
 
 } // namespace mirel

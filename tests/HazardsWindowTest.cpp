@@ -5,6 +5,8 @@
 #include "hazards/Shifts.h"
 #include "support/GameWindow.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +47,26 @@ int minesOn(const Grid& mines) {
         for (auto flag : row)
             count += flag != 0 ? 1 : 0;
     return count;
+}
+
+// A press and release, or a key, as the window system queues it while the window's thread is
+// held: stamped with the time it was made, and handed over once the thread is free.
+void postClick(QWidget* to, QPoint at) {
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        auto* event = new QMouseEvent(type, at, to->mapToGlobal(at), Qt::LeftButton,
+                                      type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                       : Qt::NoButton,
+                                      Qt::NoModifier);
+        event->setTimestamp(quint64(QTest::lastMouseTimestamp));
+        QCoreApplication::postEvent(to, event);
+    }
+}
+void postKey(QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        auto* event = new QKeyEvent(type, key, modifiers);
+        event->setTimestamp(quint64(QTest::lastMouseTimestamp));
+        QCoreApplication::postEvent(to, event);
+    }
 }
 
 } // namespace
@@ -180,6 +202,138 @@ private slots:
         // Columns 1 and 2 burnt out and closed: the lone 2 stands in column 1.
         QCOMPARE(textOf(w.board.BoardPieces)[9], std::string("2.............."));
         QCOMPARE(textOf(w.board.BoardPieces)[8], std::string("..............."));
+    }
+
+    // What the player pressed while the board was locked waits for the window's thread: a
+    // press on the board (aimed at a pair of 5s), New and Ctrl+Z made then are all dropped
+    // when they come. A press made afterwards counts.
+    void pressesMadeWhileTheBoardIsLockedAreDropped_data() {
+        QTest::addColumn<bool>("mine");
+        QTest::addColumn<int>("fivesRow"); // where the pair of 5s lies afterwards
+        QTest::newRow("a mine burning") << true << 4;
+        QTest::newRow("a row shift") << false << 5;
+    }
+    void pressesMadeWhileTheBoardIsLockedAreDropped() {
+        QFETCH(bool, mine);
+        QFETCH(int, fivesRow);
+        Game game;
+        frmMain& w = game.window;
+        game.setOptions([](Options& o) { o.rowShifts = true; });
+        game.newGame(gameWithMoves());
+        game.pressCell(10, 1); // a pair of 3s: 4 points, and an undo copy to go back to
+        bool pressed = false;
+        const auto meanwhile = [&](std::int64_t ms) {
+            QTest::lastMouseTimestamp += int(ms); // the player's time goes on
+            if (pressed) return;
+            pressed = true;
+            postClick(w.pctBoard, game.cellRect(4, 7).center());
+            postClick(w.pctNew, QPoint(3, 3));
+            QWidget* focus = w.focusWidget();
+            postKey(focus ? focus : &w, Qt::Key_Z, Qt::ControlModifier);
+        };
+        if (mine) {
+            game.clock.onSleep = meanwhile;
+            w.board.BoardMines[8][12] = FlagTrue;
+            game.pressCell(8, 12);
+        } else {
+            game.sound.onPlay = [&] { meanwhile(700); };
+            game.clock.advance(15000);
+            w.Timer1_Timer();
+        }
+        QVERIFY(pressed);
+        game.clock.onSleep = nullptr;
+        game.sound.onPlay = nullptr;
+        const Grid locked = w.board.BoardPieces;
+        QCoreApplication::processEvents();
+        QVERIFY(w.board.BoardPieces == locked);
+        QCOMPARE(w.board.Score, 4);
+        QCOMPARE(game.scoreShown(), QString("000004"));
+        QVERIFY(game.boardShowsModel());
+
+        QCOMPARE(w.board.BoardPieces[fivesRow][7], std::int16_t(5));
+        game.pressCell(fivesRow, 7);
+        QCOMPARE(w.board.Score, 8);
+    }
+
+    // A shift that leaves no two equal pieces touching does not end the game: the shifts turn
+    // the board round and come back to where they started, so a later one brings a group back.
+    void aShiftThatLeavesNoGroupIsNotTheEnd() {
+        Game game;
+        frmMain& w = game.window;
+        game.setOptions([](Options& o) { o.rowShifts = true; });
+        game.newGame(gameWithMoves());
+        game.pressCell(10, 1); // starts the shift clock
+        Rows rows(10, std::string(15, '.'));
+        rows[8] = "1..............";
+        rows[9] = "22.............";
+        w.board.BoardPieces = boardFromText(rows);
+        for (const char* bottom : {"12.............", "22............."}) {
+            game.random.append(0.5f);
+            game.clock.advance(15000);
+            w.Timer1_Timer();
+            QCOMPARE(textOf(w.board.BoardPieces)[9], std::string(bottom));
+            QVERIFY(w.board.GameActive);
+            QVERIFY(!w.pctGameOver->isVisible());
+        }
+        game.pressCell(10, 1);
+        QVERIFY(!w.board.GameActive);
+        QVERIFY(w.pctGameOver->isVisible());
+    }
+
+    // A shift that leaves no group that any sequence of this game's shifts can bring back
+    // ends the game there, as a removal would: Game Over, and a score that ranks is entered.
+    void aShiftThatLeavesNoGroupForGoodEndsTheGame_data() {
+        QTest::addColumn<bool>("rowShifts");
+        QTest::addColumn<bool>("ranks");
+        QTest::addColumn<QString>("bottomAfter");
+        QTest::newRow("a row shift, a score that ranks") << true << true << "13.............";
+        QTest::newRow("a column shift, a score that does not rank")
+            << false << false << "32.............";
+    }
+    void aShiftThatLeavesNoGroupForGoodEndsTheGame() {
+        QFETCH(bool, rowShifts);
+        QFETCH(bool, ranks);
+        QFETCH(QString, bottomAfter);
+        Game game(!ranks);
+        frmMain& w = game.window;
+        game.setOptions([&](Options& o) {
+            o.rowShifts = rowShifts;
+            o.columnShifts = !rowShifts;
+        });
+        game.newGame(gameWithMoves());
+        game.pressCell(10, 1); // starts the shift clock
+        const std::int32_t score = w.board.Score;
+        Rows rows(10, std::string(15, '.'));
+        rows[8] = "1..............";
+        rows[9] = "23.............";
+        w.board.BoardPieces = boardFromText(rows);
+        bool opened = false;
+        bool entering = false;
+        whenModalOpens<frmHighScore>(
+            &w,
+            [&](frmHighScore& table) {
+                // Opened by the end of the game: the clock stopped, the name being entered.
+                entering = w.shifts.LastEventTick == 0 && table.entry.EntryActive;
+                QTest::keyClick(&table, 'a');
+                QTest::mouseClick(table.pctOk, Qt::LeftButton, {}, QPoint(5, 5));
+            },
+            &opened, 1000);
+
+        game.random.append(0.5f);
+        game.clock.advance(15000);
+        w.Timer1_Timer();
+        QCOMPARE(QString::fromStdString(textOf(w.board.BoardPieces)[9]), bottomAfter);
+        QVERIFY(!w.board.GameActive);
+        QCOMPARE(w.shifts.LastEventTick, 0); // no shift moves the finished board
+        QCOMPARE(opened, ranks);
+        if (ranks) {
+            QVERIFY(entering);
+            QCOMPARE(w.table.HighScores[1], score);
+            QCOMPARE(w.table.HighScoreNames[1], std::string("A"));
+        } else {
+            QVERIFY(w.pctGameOver->isVisible());
+            QVERIFY(!w.pctBoard->isVisible());
+        }
     }
 
     // No shift comes before the first scoring move of a game, however long the player waits:

@@ -126,6 +126,20 @@ else
         fail "the description does not name the menu entry $id.desktop"
 fi
 
+# Every language po/LINGUAS names: translated from today's English, and in both files.
+bash "$source/scripts/update-po.sh" --check ||
+    fail "a language's translation is not up to date with the English (scripts/update-po.sh)"
+while read -r lang; do
+    grep -q "^GenericName\[$lang\]=." "$desktop" && grep -q "^Comment\[$lang\]=." "$desktop" &&
+        grep -q "^Keywords\[$lang\]=." "$desktop" ||
+        fail "the menu entry lacks its $lang texts"
+    # Keywords and release notes are translated only under AppStream's own rules.
+    grep -q "<summary xml:lang=\"$lang\">" "$metainfo" && grep -q "<keyword xml:lang=\"$lang\">" "$metainfo" ||
+        fail "the description lacks its $lang texts"
+done < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$source/po/LINGUAS")
+grep -qx 'Comment\[uk\]=Очистіть поле, прибираючи групи однакових фішок' "$desktop" ||
+    fail "the menu entry's Ukrainian comment is not the one po/uk.po holds"
+
 # Starting the game, with nothing of the user's: it must still be running after a second,
 # and end on SIGTERM.
 home="$scratch/home"

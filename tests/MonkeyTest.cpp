@@ -8,6 +8,7 @@
 #include "support/ManualClock.h"
 #include "support/MemorySettingsStore.h"
 #include "support/Pixels.h"
+#include "support/QTestTime.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "ui/KeyboardPlay.h"
@@ -293,6 +294,7 @@ private:
             store.values[on] = std::string(1, '1');
         store.values["Set"] = std::to_string(1 + int(uniform() * 3));
         window = std::make_unique<frmMain>(clock, random, sound, store);
+        gateByQTestTime(*window);
         for (int r = 1; r <= TableSize; ++r)
             expect(window->table.HighScoreNames[r] == left.HighScoreNames[r] &&
                        window->table.HighScores[r] == left.HighScores[r],

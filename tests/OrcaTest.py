@@ -330,13 +330,20 @@ class Stack:
         self.step("Space: a removal", "space")
         self.step("Ctrl+Z: undo", "ctrl+z")
         self.step("Ctrl+Z again: nothing to undo", "ctrl+z")
-        moves = 0
-        while moves < 200:
+        moves = tries = 0
+        while moves < 200 and tries < 400:
+            tries += 1
             cell = self.next_group()
             if cell is None:
                 break
             self.go(cell)
-            self.step("moved to a group")
+            # Keys made while a shift runs or a mine burns are dropped: the cursor is on the
+            # cell Orca told last, and a Space goes only where the group was seen.
+            told = re.findall(r"row (\d+), column (\d+):", self.step("moved to a group"))
+            if told:
+                self.at = (int(told[-1][0]), int(told[-1][1]))
+            if self.at != cell:
+                continue
             self.step("Space", "space")
             moves += 1
             print("move", moves, "at", cell, flush=True)

@@ -1,5 +1,6 @@
 #include "hazards/Shifts.h"
 #include "hazards/Mines.h"
+#include "board/ClickResolution.h"
 #include "support/BoardText.h"
 
 #include <QTest>
@@ -139,6 +140,46 @@ private slots:
             for (int c = occupied; c >= 1; --c, ++i)
                 QCOMPARE((Cell{painter.paints[i].row, painter.paints[i].col}),
                          (Cell{int16_t(r), int16_t(c)}));
+    }
+
+    // Which of the shifts, switched on, can bring a group back to a board.
+    void shiftsCanBringAGroup_data() {
+        QTest::addColumn<Rows>("board");
+        QTest::addColumn<bool>("byRows");
+        QTest::addColumn<bool>("byColumns");
+        QTest::addColumn<bool>("byBoth");
+        QTest::newRow("a group on the board: no shift needed")
+            << bottomRows({"11............."}) << true << true << true;
+        QTest::newRow("the next row shift repairs")
+            << bottomRows({"1..............", "21............."}) << true << false << true;
+        QTest::newRow("piles of 5 and 4: the 16th row shift repairs")
+            << bottomRows({"3..............", "23.............", "54.............",
+                           "26.............", "51............."})
+            << true << false << true;
+        QTest::newRow("the next column shift repairs")
+            << bottomRows({"121............"}) << false << true << true;
+        QTest::newRow("only a row shift and a column shift together repair")
+            << bottomRows({"..4............", "423............"}) << false << false << true;
+        // Piles of 2 to 10 in 15 columns: 2520 row turns times 15 column turns, none with a
+        // group, so every board the shifts reach is tried.
+        QTest::newRow("no shift repairs the largest cycle")
+            << Rows{"...5..2......5.", "3..4..3......4.", "25.5..2....5.5.",
+                    "1424..1....4.4.", "3535..3..5.535.", "24242.2..4.424.",
+                    "15151.15.5.515.", "34343.3434.434.", "25252525252525.",
+                    "141414141414146"}
+            << false << false << false;
+    }
+    void shiftsCanBringAGroup() {
+        QFETCH(Rows, board);
+        QFETCH(bool, byRows);
+        QFETCH(bool, byColumns);
+        QFETCH(bool, byBoth);
+        const Grid pieces = boardFromText(board);
+        const bool now = MovesLeft(pieces);
+        QCOMPARE(mirel::shiftsCanBringAGroup(pieces, false, false), now);
+        QCOMPARE(mirel::shiftsCanBringAGroup(pieces, true, false), byRows);
+        QCOMPARE(mirel::shiftsCanBringAGroup(pieces, false, true), byColumns);
+        QCOMPARE(mirel::shiftsCanBringAGroup(pieces, true, true), byBoth);
     }
 
     void mineStaysUnderTheShiftedPieces() {

@@ -558,6 +558,30 @@ private slots:
         QCOMPARE(game.store.values["HighScore3"], std::string("0"));
     }
 
+    // Ctrl+Q in the high-score window ends the game too, keeping the name typed so far.
+    void ctrlQEndsTheGameFromTheHighScoreWindow() {
+        Game game(false);
+        frmMain& w = game.window;
+        game.newGame(fourMoveGame());
+        bool opened = false;
+        whenModalOpens<frmHighScore>(
+            &w,
+            [](frmHighScore& table) {
+                for (int key : {Qt::Key_J, Qt::Key_O})
+                    QTest::keyClick(&table, Qt::Key(key));
+                QTest::keyClick(&table, Qt::Key_Q, Qt::ControlModifier);
+                if (table.isVisible()) table.pctOk_Click(); // not closed: the checks fail
+            },
+            &opened);
+        for (int col : {1, 4, 7, 10})
+            game.pressCell(1, col);
+        QVERIFY(opened);
+        QVERIFY(!w.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(game.store.values["HighScoreName1"], std::string("JO"));
+        QCOMPARE(game.store.values["HighScore1"], std::string("18"));
+    }
+
     // No mouse at all: New, the cursor to each move, the name, Ok and Exit, all by keys.
     void aWholeGameFromTheKeyboardAlone() {
         Game game(false);

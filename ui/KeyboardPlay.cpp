@@ -1,8 +1,6 @@
 #include "ui/KeyboardPlay.h"
 
-#include "FrameGeometry.h"
 #include "board/ClickResolution.h"
-#include "scores/HighScoreTable.h"
 #include "ui/PictureBox.h"
 #include "ui/ScaledPictures.h"
 #include "ui/Twips.h"
@@ -11,8 +9,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <qdrawutil.h>
+#include <QTimer>
 
 #include <QtMath>
 
@@ -20,165 +17,37 @@
 
 namespace mirel {
 
-Overlay::Overlay(QWidget* parent, QPixmap picture, int corner)
-    : QWidget(parent), picture(std::move(picture)), corner(corner) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setProperty(unreadProperty, true);
-    hide();
-    connect(&ScaledPictures::instance(), &ScaledPictures::drawn, this, [this] { update(); });
-}
-
-void Overlay::setScale(double f) {
-    factor = f;
-    update();
-}
-
-void Overlay::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (corner == 0) {
-        ScaledPictures::instance().paint(painter, QPointF(0, 0), picture, factor);
-        return;
-    }
-    if (factor != 1.0) {
-        // The corners keep their share of the frame at every size.
-        const qreal ratio = devicePixelRatioF();
-        const QImage exact = ScaledPictures::instance().exact(picture, factor, ratio);
-        if (exact.isNull()) ScaledPictures::instance().want(factor, ratio);
-        const QPixmap source = exact.isNull() ? picture : QPixmap::fromImage(exact);
-        const int target = qRound(corner * factor);
-        const int sourceCorner =
-            qRound(corner * (exact.isNull() ? picture.devicePixelRatio() : factor * ratio));
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        qDrawBorderPixmap(&painter, rect(), QMargins(target, target, target, target), source,
-                          source.rect(),
-                          QMargins(sourceCorner, sourceCorner, sourceCorner, sourceCorner));
-        return;
-    }
-    // The corners keep their size; the edges between them stretch.
-    const int sourceCorner = qRound(corner * picture.devicePixelRatio());
-    qDrawBorderPixmap(&painter, rect(), QMargins(corner, corner, corner, corner), picture,
-                      picture.rect(),
-                      QMargins(sourceCorner, sourceCorner, sourceCorner, sourceCorner));
-}
-
-FocusFrame::FocusFrame(QWidget& window, const QPixmap& picture, std::vector<QWidget*> chain,
-                       QWidget* unframed)
-    : QObject(&window), window(window), chain(std::move(chain)), unframed(unframed) {
-    frame = new Overlay(&window, picture, art::FocusFrameCorner);
-    for (QWidget* control : this->chain)
-        control->setFocusPolicy(Qt::TabFocus);
-    window.installEventFilter(this);
-    for (PictureBox* child : window.findChildren<PictureBox*>())
-        child->installEventFilter(this);
-}
-
-void FocusFrame::setScale(double f) {
-    factor = f;
-    frame->setScale(f);
-    follow();
-}
-
-void FocusFrame::setShown(bool shown) {
-    on = shown;
-    follow();
-}
-
-void FocusFrame::step(bool forward) {
-    const auto n = std::ptrdiff_t(chain.size());
-    auto at = std::find(chain.begin(), chain.end(), window.focusWidget()) - chain.begin();
-    if (at == n) at = forward ? -1 : n; // from outside the chain to its first or last
-    for (std::ptrdiff_t i = 1; i <= n; ++i) {
-        const std::ptrdiff_t next = ((forward ? at + i : at - i) % n + n) % n;
-        if (chain[next]->isVisible()) {
-            chain[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            break;
-        }
-    }
-    setShown(true);
-}
-
-bool FocusFrame::eventFilter(QObject*, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool other = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-        if (!other && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-            const bool back = key->key() == Qt::Key_Backtab || key->modifiers() & Qt::ShiftModifier;
-            step(!back);
-            return true;
-        }
-        break;
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (on) setShown(false);
-        break;
-    case QEvent::FocusIn:
-    case QEvent::Show:
-    case QEvent::Hide:
-        follow();
-        break;
-    default:
-        break;
-    }
-    return false;
-}
-
-void FocusFrame::follow() {
-    QWidget* focus = window.focusWidget();
-    const bool shown = on && focus && focus != unframed && focus->isVisible() &&
-                       std::find(chain.begin(), chain.end(), focus) != chain.end();
-    if (shown) {
-        // The frame's line lies in its outer margin: grown by it, the frame rings the control.
-        // Where the control touches the window's edge the frame is drawn inside its box, so
-        // that every frame lies wholly inside the window.
-        const int out =
-            factor == 1.0 ? art::FocusFrameOutset : qRound(art::FocusFrameOutset * factor);
-        frame->setGeometry(
-            focus->geometry().adjusted(-out, -out, out, out).intersected(window.rect()));
-        frame->raise();
-    }
-    frame->setVisible(shown);
-}
-
 KeyboardPlay::KeyboardPlay(frmMain& window) : QObject(&window), w(window) {
-    chain = {w.pctBoard,
-             w.pctNew,
-             w.pctHighScores,
-             w.pctSound,
-             w.pctSet,
-             w.pctEvents,
-             w.pctUndo,
-             w.pctHelp,
-             w.pctAbout,
-             w.pctExit,
-             w.pctRowShiftsSelection,
-             w.pctColumnShiftsSelection,
-             w.pctMinesSelection,
-             w.pctOk};
+    chain = w.tabOrder();
     cursorFrame = new Overlay(w.pctBoard, w.pictures.pctCursor, 0);
     cursorFrame->resize(w.pictures.pctCursor.deviceIndependentSize().toSize());
     focusFrame = new FocusFrame(w, w.pictures.pctFocusFrame,
                                 std::vector<QWidget*>(chain.begin(), chain.end()), w.pctBoard);
 
+    // Keys and presses are seen on their way to the window; what they did, the window says.
     w.installEventFilter(this);
-    for (PictureBox* box : w.findChildren<PictureBox*>()) {
+    for (PictureBox* box : w.findChildren<PictureBox*>())
         box->installEventFilter(this);
-        if (!box->takesClicks()) continue;
-        // Runs after the window's own handler of the click.
-        if (box == w.pctNew) connect(box, &PictureBox::clicked, this, &KeyboardPlay::newGame);
-        if (box == w.pctUndo) connect(box, &PictureBox::clicked, this, &KeyboardPlay::undone);
-        if (box == w.pctSet)
-            connect(box, &PictureBox::clicked, this, [this] { tell(w.pctSet->stateText()); });
-        if (box == w.pctEvents || box == w.pctHelp || box == w.pctAbout || box == w.pctHighScores)
-            connect(box, &PictureBox::clicked, this, [this, box] { opener = box; });
-        connect(box, &PictureBox::clicked, this, &KeyboardPlay::afterAction);
-    }
-    connect(w.pctBoard, &PictureBox::mousePressed, this, &KeyboardPlay::afterBoardPress);
-    connect(w.Timer1, &QTimer::timeout, this, &KeyboardPlay::afterAction);
+    connect(&w, &frmMain::newGameDealt, this, &KeyboardPlay::newGame);
+    connect(&w, &frmMain::groupRemoved, this, [this](int, std::int32_t score, bool last) {
+        if (!last) told(tr("Score %1.").arg(score));
+    });
+    connect(&w, &frmMain::mineExploded, this, [this](std::int32_t score, bool last) {
+        if (!last) told(tr("A mine exploded! Score %1.").arg(score));
+    });
+    connect(&w, &frmMain::undone, this, [this](bool changed, std::int32_t score) {
+        told(changed ? tr("Undone, score %1.").arg(score) : tr("Nothing to undo."));
+    });
     connect(&w, &frmMain::shifted, this, &KeyboardPlay::shifted);
+    connect(&w, &frmMain::gameOver, this, &KeyboardPlay::gameOver);
+    connect(&w, &frmMain::screenShown, this, &KeyboardPlay::screenShown);
+    connect(&w, &frmMain::switched, this, [this](OptionSwitch which) {
+        if (which == OptionSwitch::Set) told(w.pctSet->stateText());
+    });
     moveTo(CursorStart);
+    // A reader is told the cursor's cell once the window has settled, a second after it is
+    // made, as after every step.
+    QTimer::singleShot(1000, this, [this] { told(QString()); });
 }
 
 bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
@@ -188,7 +57,6 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         if (watched == w.pctBoard) {
-            boardBefore();
             // The keyboard's cursor goes where the mouse pressed, hidden until the next key.
             const QPointF p = static_cast<QMouseEvent*>(event)->position();
             if (w.board.GameActive) {
@@ -197,9 +65,6 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
             }
         }
         if (keys) use(false);
-        break;
-    case QEvent::Show:
-        if (watched == w.pctGameOver && !event->spontaneous()) announceEnd();
         break;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
@@ -301,68 +166,61 @@ void KeyboardPlay::press(PictureBox* box) {
 
 // The very handler a left click on the cell runs, at the middle of its picture.
 void KeyboardPlay::pressCursorCell() {
-    boardBefore();
     const float x = float(w.board.CellX[at.row][at.col] + PieceSize / 2);
     const float y = float(w.board.CellY[at.row][at.col] + PieceSize / 2);
     w.pctBoard_MouseDown(1, 0, x, y);
-    afterBoardPress();
-}
-
-// A removal or an explosion is told with the score it leaves (a blast scores nothing); the
-// end of a game is told when Game Over shows.
-void KeyboardPlay::afterBoardPress() {
-    if (w.board.GameActive && w.board.BoardPieces != piecesBefore) {
-        tell(w.board.Score == scoreBefore ? tr("A mine exploded! Score %1.").arg(w.board.Score)
-                                          : tr("Score %1.").arg(w.board.Score));
-    }
-    // The game this press ended is read at Game Over, the high-score window closed.
-    if (!w.board.GameActive && w.pctGameOver->isVisible())
-        w.pctGameOver->setFocus(Qt::OtherFocusReason);
-    afterAction();
-}
-
-void KeyboardPlay::boardBefore() {
-    piecesBefore = w.board.BoardPieces;
-    scoreBefore = w.board.Score;
-}
-
-void KeyboardPlay::undone() {
-    if (!w.board.GameActive) return;
-    tell(w.board.BoardPieces == piecesSeen ? tr("Nothing to undo.")
-                                           : tr("Undone, score %1.").arg(w.board.Score));
 }
 
 void KeyboardPlay::shifted(ShiftKind which) {
-    tell(which == RowShift ? tr("The rows shifted.") : tr("The columns shifted."));
-    moveTo(at);
+    told(which == RowShift ? tr("The rows shifted.") : tr("The columns shifted."));
 }
 
-// Told with the cursor's cell when the board has the focus, else by the control in focus.
-void KeyboardPlay::tell(const QString& text) {
-    toTell = text;
-}
-
-// Game Over takes the focus, read with the score and, where it enters the table, its rank.
-void KeyboardPlay::announceEnd() {
-    HighScoreTable ranked = w.table;
-    const std::int16_t rank = rankNewScore(ranked, w.board.Score);
+// A game's end is read at Game Over, which takes the focus: the score and, where it enters
+// the table, its rank.
+void KeyboardPlay::gameOver(std::int32_t score, std::int16_t rank) {
+    over = true;
     w.pctGameOver->setReaderDescription(
-        rank != 0 ? tr("Score %1, rank %2 of the high scores").arg(w.board.Score).arg(rank)
-                  : tr("Score %1").arg(w.board.Score));
+        rank != 0 ? tr("Score %1, rank %2 of the high scores").arg(score).arg(rank)
+                  : tr("Score %1").arg(score));
     w.pctGameOver->setFocus(Qt::OtherFocusReason);
 }
 
 void KeyboardPlay::newGame() {
+    over = false;
     at = CursorStart;
     w.pctBoard->setFocus(Qt::OtherFocusReason);
-    tell(tr("New game."));
+    told(tr("New game."));
 }
 
-void KeyboardPlay::afterAction() {
+// The focus goes back to the button that opened a screen once it is left. The high-score
+// window takes the focus itself.
+void KeyboardPlay::screenShown(Screen screen, bool opened) {
+    const auto openedBy = [this](Screen s) -> PictureBox* {
+        switch (s) {
+        case Screen::Events:
+            return w.pctEvents;
+        case Screen::Help:
+            return w.pctHelp;
+        case Screen::About:
+            return w.pctAbout;
+        case Screen::HighScores:
+            return w.pctHighScores;
+        case Screen::Main:
+            break;
+        }
+        return nullptr;
+    };
+    if (screen != Screen::Main) opener = opened ? openedBy(screen) : nullptr;
+    if (screen != Screen::HighScores) told(QString());
+}
+
+// Told with the cursor's cell when the board has the focus, else by the control in focus,
+// once the focus has settled on the screen on show.
+void KeyboardPlay::told(const QString& text) {
+    toTell = text;
     settleFocus();
     moveTo(at); // the piece under the cursor may have changed
     focusFrame->setShown(keys);
-    piecesSeen = w.board.BoardPieces;
 }
 
 // After a screen has changed, the focus goes back to the button that opened the screen, or
@@ -377,7 +235,7 @@ void KeyboardPlay::settleFocus() {
     if (focus && focus->isVisible() && (focus->focusPolicy() & Qt::TabFocus)) return;
     // A screen of text, or the end of a game, is read where the focus rests.
     for (PictureBox* text : {w.pctHelpText, w.pctAboutText, w.pctGameOver}) {
-        if (text->isVisible() && (text != w.pctGameOver || !w.board.GameActive)) {
+        if (text->isVisible() && (text != w.pctGameOver || over)) {
             if (focus != text) text->setFocus(Qt::OtherFocusReason);
             return;
         }
@@ -453,22 +311,10 @@ QString KeyboardPlay::describeCursor() const {
     return cell + tr("empty");
 }
 
-// The pieces are named after the set the board was dealt with, which the palette holds.
+// The pieces are named after the set the board was dealt with.
 QString KeyboardPlay::pieceName(std::int16_t kind) const {
-    static const char* const balls[] = {QT_TR_NOOP("cyan ball"), QT_TR_NOOP("green ball"),
-                                        QT_TR_NOOP("grey ball"), QT_TR_NOOP("magenta ball"),
-                                        QT_TR_NOOP("red ball"),  QT_TR_NOOP("yellow ball")};
-    static const char* const squares[] = {QT_TR_NOOP("blue square"),  QT_TR_NOOP("cyan square"),
-                                          QT_TR_NOOP("green square"), QT_TR_NOOP("red square"),
-                                          QT_TR_NOOP("white square"), QT_TR_NOOP("yellow square")};
-    static const char* const faces[] = {QT_TR_NOOP("sad face"), QT_TR_NOOP("frowning face"),
-                                        QT_TR_NOOP("grinning face"), QT_TR_NOOP("smiling face"),
-                                        QT_TR_NOOP("neutral face")};
-    const auto first = w.pctPiece[1].cacheKey();
-    const int i = kind - 1;
-    if (first == w.pictures.pctBall[0].cacheKey() && i < 6) return tr(balls[i]);
-    if (first == w.pictures.pctBox[0].cacheKey() && i < 6) return tr(squares[i]);
-    if (i < 5) return tr(faces[i]);
+    const PieceSetKinds& set = kindsOf(w.pieceSetInPlay());
+    if (kind >= 1 && kind <= set.count) return tr(set.kinds[std::size_t(kind - 1)].name);
     return tr("piece %1").arg(kind);
 }
 

@@ -2,6 +2,7 @@
 
 #include "board/BoardCursor.h"
 #include "hazards/ShiftSchedule.h"
+#include "ui/FocusFrame.h"
 
 #include <QObject>
 #include <QPixmap>
@@ -16,55 +17,7 @@ namespace mirel {
 
 class frmMain;
 class PictureBox;
-
-// A picture laid over other controls: seen through where it is transparent, and blind to the
-// mouse, so that every press still lands where it did. A frame with corners (`corner` pixels
-// square) is stretched around the area it covers; a picture without keeps its own size.
-class Overlay final : public QWidget {
-public:
-    Overlay(QWidget* parent, QPixmap picture, int corner);
-    // Drawn `factor` times as large, with the rest of the window.
-    void setScale(double factor);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QPixmap picture;
-    int corner = 0;
-    double factor = 1;
-};
-
-// The keyboard focus of a window's buttons and switches: Tab and Shift+Tab move it along the
-// chain, in reading order and skipping what is hidden, and a frame picture is stretched
-// around the control in focus. The frame shows from the first Tab (or whenever its owner says
-// a key is in use) and hides again at the next mouse press.
-class FocusFrame final : public QObject {
-public:
-    // `unframed`, if in the chain, shows its focus in a way of its own.
-    FocusFrame(QWidget& window, const QPixmap& picture, std::vector<QWidget*> chain,
-               QWidget* unframed = nullptr);
-    void setShown(bool on);
-    bool shown() const { return on; }
-    // Moves the focus to the next (or the previous) control on show.
-    void step(bool forward);
-    // The frame drawn `factor` times as large, with the rest of the window.
-    void setScale(double factor);
-
-    Overlay* frame = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void follow();
-
-    QWidget& window;
-    std::vector<QWidget*> chain;
-    QWidget* unframed = nullptr;
-    bool on = false;
-    double factor = 1;
-};
+enum class Screen;
 
 // Playing the main window without a mouse. A cursor on the board and a focus frame on the
 // buttons and switches show from the first key the game answers to, and hide again at the
@@ -95,18 +48,15 @@ private:
     bool keyPress(QKeyEvent& event, QObject* watched);
     void press(PictureBox* box);
     void pressCursorCell();
-    void boardBefore();
-    void afterBoardPress();
     void moveTo(Cell cell);
     void newGame();
-    void afterAction();
+    void gameOver(std::int32_t score, std::int16_t rank);
+    void screenShown(Screen screen, bool opened);
+    void shifted(ShiftKind which);
+    void told(const QString& text);
     void settleFocus();
     void use(bool byKeys);
     void showCursor();
-    void announceEnd();
-    void undone();
-    void shifted(ShiftKind which);
-    void tell(const QString& text);
     QString pieceName(std::int16_t kind) const;
 
     frmMain& w;
@@ -117,10 +67,8 @@ private:
     Cell at = CursorStart;
     double cursorFactor = 1;
     bool keys = false;
-    Grid piecesBefore{};
-    std::int32_t scoreBefore = 0;
-    // The board as the last action left it, and what is to be told with the cursor's cell.
-    Grid piecesSeen{};
+    bool over = false; // the game on the board has ended
+    // What is to be told with the cursor's cell.
     QString toTell;
     QString described; // the cell as the board last told it, without what went before it
 };

@@ -112,6 +112,8 @@ private:
     bool border = false;
     bool pressed = false; // a press began here, so its release is a click
     const State* shownState() const;
+    // Screen readers are told of boxes by PictureBoxAccessibility.cpp, from the first box on.
+    static void makeReadable();
 
     QPixmap shown;
     Role role = Role::Picture;

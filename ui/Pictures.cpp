@@ -41,9 +41,14 @@ constexpr bool listedInOrder(PictureId first, std::string_view stem, std::string
     return true;
 }
 
-static_assert(listedInOrder(PictureId::Ball0, "ball", "012345"));
-static_assert(listedInOrder(PictureId::Box0, "box", "012345"));
-static_assert(listedInOrder(PictureId::Face0, "face", "01234"));
+// Each piece set's pictures, as many as it has kinds.
+constexpr bool listedAsKinds(PictureId first, PieceSet set) {
+    constexpr std::string_view numbers = "0123456789";
+    return listedInOrder(first, kindsOf(set).pictures, numbers.substr(0, kindsOf(set).count));
+}
+static_assert(listedAsKinds(PictureId::Ball0, PieceSet::Balls));
+static_assert(listedAsKinds(PictureId::Box0, PieceSet::Boxes));
+static_assert(listedAsKinds(PictureId::Face0, PieceSet::Faces));
 static_assert(listedInOrder(PictureId::Digit0, "digit", "0123456789"));
 static_assert(listedInOrder(PictureId::LetterA, "letter", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
 
@@ -61,9 +66,9 @@ Pictures Pictures::load() {
     const bool hd = qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
     const auto get = [hd](PictureId id) { return picture(id, hd); };
     Pictures p;
-    loadRun(p.pctBall, 0, 6, PictureId::Ball0, hd);
-    loadRun(p.pctBox, 0, 6, PictureId::Box0, hd);
-    loadRun(p.pctFace, 0, 5, PictureId::Face0, hd);
+    loadRun(p.pctBall, 0, p.pctBall.size(), PictureId::Ball0, hd);
+    loadRun(p.pctBox, 0, p.pctBox.size(), PictureId::Box0, hd);
+    loadRun(p.pctFace, 0, p.pctFace.size(), PictureId::Face0, hd);
     p.pctBlank = get(PictureId::Blank);
     p.pctMine = get(PictureId::Mine);
     p.pctFire = get(PictureId::Fire);

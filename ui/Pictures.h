@@ -1,10 +1,12 @@
 #pragma once
 
 #include "FrameGeometry.h"
+#include "board/PieceSet.h"
 
 #include <QPixmap>
 
 #include <array>
+#include <span>
 
 namespace mirel {
 
@@ -15,10 +17,15 @@ namespace mirel {
 struct Pictures {
     static Pictures load();
 
-    // Pieces, 32 x 32.
-    std::array<QPixmap, 6> pctBall;
-    std::array<QPixmap, 6> pctBox;
-    std::array<QPixmap, 5> pctFace;
+    // Pieces, 32 x 32, kind k (from 1) of a set as its [k - 1].
+    std::array<QPixmap, kindsOf(PieceSet::Balls).count> pctBall;
+    std::array<QPixmap, kindsOf(PieceSet::Boxes).count> pctBox;
+    std::array<QPixmap, kindsOf(PieceSet::Faces).count> pctFace;
+    std::span<const QPixmap> pieces(PieceSet set) const {
+        return set == PieceSet::Balls ? std::span<const QPixmap>(pctBall)
+               : set == PieceSet::Boxes ? std::span<const QPixmap>(pctBox)
+                                        : std::span<const QPixmap>(pctFace);
+    }
     QPixmap pctBlank;
     QPixmap pctMine;
     QPixmap pctFire;

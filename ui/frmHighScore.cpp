@@ -1,7 +1,7 @@
 #include "ui/frmHighScore.h"
 
 #include "scores/ScoreDigits.h"
-#include "ui/KeyboardPlay.h"
+#include "ui/FocusFrame.h"
 #include "ui/Twips.h"
 
 #include <QAccessible>
@@ -252,7 +252,13 @@ void frmHighScore::Form_KeyPress(std::int32_t key) {
 
 void frmHighScore::keyPressEvent(QKeyEvent* event) {
     // While a name is typed every key goes to it, Escape included. Then Enter or Escape
-    // presses Ok, and Tab reaches Ok and Reset.
+    // presses Ok, and Tab reaches Ok and Reset. Ctrl+Q ends the program from here as from
+    // the main window.
+    if (event->matches(QKeySequence::Quit) ||
+        event->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Q)) {
+        emit quitAsked();
+        return;
+    }
     const bool typing = entry.EntryActive;
     if (!typing && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                     event->key() == Qt::Key_Escape)) {

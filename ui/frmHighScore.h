@@ -53,6 +53,8 @@ signals:
     void tableCleared();
     // The name entry has ended (Enter, or the name's last character).
     void nameEntered();
+    // Ctrl+Q: the player ends the program from here, keeping the name typed so far.
+    void quitAsked();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -11,6 +11,7 @@
 #include "scores/ScoreDigits.h"
 #include "settings/Settings.h"
 #include "sound/SoundFiles.h"
+#include "ui/InputGate.h"
 #include "ui/KeyboardPlay.h"
 #include "ui/ScaledPictures.h"
 #include "ui/Twips.h"
@@ -47,6 +48,25 @@ private:
     bool bleep;
 };
 
+// A control of a screen, as it is made.
+struct Control {
+    PictureBox** box;
+    Screen screen;
+    std::array<int, 4> place; // left, top, width and height in twips
+    QPixmap picture;
+    PictureBox::Role role;
+    QString name = {}; // what a screen reader calls it
+    std::vector<PictureBox::State> states = {};
+    struct {
+        bool tab = false;      // Tab stops at it
+        bool byItself = false; // shown by the game's steps, not with its screen
+        bool unread = false;   // read as part of another control
+        bool border = false;
+    } flags = {};
+    void (frmMain::*onClick)() = nullptr;
+    PictureBox** labels = nullptr;
+};
+
 } // namespace
 
 frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, SettingsStore& store,
@@ -58,49 +78,11 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     setMinimumSize(toPixels(ClientWidth), toPixels(ClientHeight));
     resize(toPixels(ClientWidth), toPixels(ClientHeight));
 
-    // Created in this order, so that the title logo and the Game Over picture lie above the
-    // board and take its clicks while they are shown.
-    pctBoard = new PictureBox(this);
-    imgScore[5] = control(8100, 330, 330, 420, {});
-    imgScore[4] = control(8430, 330, 330, 420, {});
-    imgScore[3] = control(8760, 330, 330, 420, {});
-    imgScore[2] = control(9090, 330, 330, 420, {});
-    imgScore[1] = control(9390, 330, 330, 420, {});
-    imgScore[0] = control(9720, 330, 330, 420, {});
-    pctNew = control(9330, 1350, 720, 360, pictures.newGame);
-    pctHighScores = control(9060, 1770, 1020, 735, pictures.highScores);
-    pctSound = control(8430, 2520, 1665, 375, {});
-    pctSet = control(8970, 2910, 1125, 360, {});
-    pctEvents = control(9000, 3330, 1110, 345, pictures.events);
-    pctUndo = control(9180, 3720, 1110, 345, pictures.undo);
-    pctHelp = control(9420, 4140, 660, 390, pictures.help);
-    pctAbout = control(9150, 4530, 990, 300, pictures.about);
-    pctExit = control(9420, 4860, 720, 375, pictures.exit);
-    pctTolm = control(0, 0, 3615, 1350, pictures.title);
-    pctGameOver = control(0, 0, 2265, 540, pictures.gameOver);
-    pctGameOver->setBorder(true);
-    pctGameOver->hide();
-
-    pctRowShiftsSelection = control(3600, 1440, 570, 375, {});
-    pctRowShifts = control(4200, 1440, 2565, 405, pictures.rowShifts);
-    pctColumnShiftsSelection = control(3600, 1890, 570, 375, {});
-    pctColumnShifts = control(4200, 1860, 2565, 450, pictures.columnShifts);
-    pctMinesSelection = control(3600, 2340, 570, 375, {});
-    pctMines = control(4200, 2340, 2565, 345, pictures.mines);
-    pctOk = control(4200, 2790, 705, 435, pictures.ok);
-    pctHelpText = control(0, 0, 0, 0, pictures.helpText);
-    pctAboutText = control(0, 0, 0, 0, pictures.aboutText);
-    for (PictureBox*& version : pctVersion) {
-        version = control(0, 0, 315, 345, {});
-        version->setBorder(true);
-    }
-    for (PictureBox* box : {pctRowShiftsSelection, pctRowShifts, pctColumnShiftsSelection,
-                            pctColumnShifts, pctMinesSelection, pctMines, pctOk, pctHelpText,
-                            pctAboutText, pctVersion[0], pctVersion[1], pctVersion[2]})
-        box->hide();
-
-    // The game draws no text: screen readers are told what each picture says, and a switch
-    // or a digit reads as the state its picture shows.
+    // Every control of every screen, once: made in this order (so that the title logo and the
+    // Game Over picture lie above the board and take its clicks while they are shown), which
+    // is also the order Tab goes in and a screen reader finds them. The game draws no text:
+    // readers are told what each picture says, and a switch or a digit reads as the state its
+    // picture shows.
     using Role = PictureBox::Role;
     std::vector<PictureBox::State> digits;
     for (int d = 0; d <= 9; ++d)
@@ -108,69 +90,95 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     digits.push_back({pictures.imgDigit[10], tr("point")});
     const std::vector<PictureBox::State> yesNo = {{pictures.pctYes, tr("Yes"), true},
                                                   {pictures.pctNo, tr("No")}};
-    pctBoard->setAccessibility(Role::Picture, tr("Board"));
-    // The score is read as one number, from the place of its first digit.
-    imgScore[5]->setAccessibility(Role::Label, tr("Score"));
-    imgScore[5]->setValueText(QStringLiteral("0"));
-    for (int place = 0; place < 5; ++place)
-        imgScore[place]->hideFromReaders();
-    pctNew->setAccessibility(Role::Button, tr("New game"));
-    pctHighScores->setAccessibility(Role::Button, tr("High scores"));
-    pctSound->setAccessibility(
-        Role::Switch, tr("Sound"),
-        {{pictures.pctSoundOn, tr("On"), true}, {pictures.pctSoundOff, tr("Off")}});
-    pctSet->setAccessibility(Role::Choice, tr("Piece set"),
-                             {{pictures.pctSet1, tr("Set 1, balls")},
-                              {pictures.pctSet2, tr("Set 2, squares")},
-                              {pictures.pctSet3, tr("Set 3, faces")}});
-    pctEvents->setAccessibility(Role::Button, tr("Events"));
-    pctUndo->setAccessibility(Role::Button, tr("Undo"));
-    pctHelp->setAccessibility(Role::Button, tr("Help"));
-    pctAbout->setAccessibility(Role::Button, tr("About"));
-    pctExit->setAccessibility(Role::Button, tr("Exit"));
-    pctTolm->setAccessibility(Role::Picture, tr("Mirel"));
-    pctGameOver->setAccessibility(Role::Label, tr("Game over!"));
-    pctRowShiftsSelection->setAccessibility(Role::Switch, tr("Row shifts"), yesNo);
-    pctRowShifts->setAccessibility(Role::Label, tr("Row shifts"));
-    // Each switch is read with its label as one control, the label tied to it.
-    for (PictureBox* label : {pctRowShifts, pctColumnShifts, pctMines})
-        label->hideFromReaders();
-    pctRowShifts->setLabelFor(pctRowShiftsSelection);
-    pctColumnShifts->setLabelFor(pctColumnShiftsSelection);
-    pctMines->setLabelFor(pctMinesSelection);
-    pctColumnShiftsSelection->setAccessibility(Role::Switch, tr("Column shifts"), yesNo);
-    pctColumnShifts->setAccessibility(Role::Label, tr("Column shifts"));
-    pctMinesSelection->setAccessibility(Role::Switch, tr("Mines"), yesNo);
-    pctMines->setAccessibility(Role::Label, tr("Mines"));
-    pctOk->setAccessibility(Role::Button, tr("Ok"));
-    pctHelpText->setAccessibility(Role::Label,
-                                  tr("Click on identical adjacent pieces to score points. Use "
-                                     "Events to make things even wilder!"));
-    pctAboutText->setAccessibility(Role::Label, tr("Mirel. Made by the Mirel team. Version %1.%2")
-                                                    .arg(MIREL_VERSION_MAJOR)
-                                                    .arg(MIREL_VERSION_MINOR));
-    for (PictureBox* version : pctVersion) {
-        version->setAccessibility(Role::Label, tr("Version"), digits);
-        version->hideFromReaders(); // read with the about text
-    }
+    const std::vector<PictureBox::State> soundStates = {{pictures.pctSoundOn, tr("On"), true},
+                                                        {pictures.pctSoundOff, tr("Off")}};
+    const std::vector<PictureBox::State> sets = {{pictures.pctSet1, tr("Set 1, balls")},
+                                                 {pictures.pctSet2, tr("Set 2, squares")},
+                                                 {pictures.pctSet3, tr("Set 3, faces")}};
+    const QString helpText = tr("Click on identical adjacent pieces to score points. Use "
+                                "Events to make things even wilder!");
+    const QString aboutText = tr("Mirel. Made by the Mirel team. Version %1.%2")
+                                  .arg(MIREL_VERSION_MAJOR)
+                                  .arg(MIREL_VERSION_MINOR);
+    const auto Main = Screen::Main, Events = Screen::Events;
+    const auto Button = Role::Button, Label = Role::Label, Switch = Role::Switch;
+    // byItself: on its screen, but shown by the game's own steps rather than with the screen.
+    // unread: read as part of another control (`labels` it, where given).
+    const Control table[] = {
+        {&pctBoard, Main, {10, 10, 8100, 5615}, {}, Role::Picture, tr("Board"), {}, {.tab = true}},
+        // The score is read as one number, from the place of its first digit.
+        {&imgScore[5], Main, {8100, 330, 330, 420}, {}, Label, tr("Score")},
+        {&imgScore[4], Main, {8430, 330, 330, 420}, {}, Label, {}, {}, {.unread = true}},
+        {&imgScore[3], Main, {8760, 330, 330, 420}, {}, Label, {}, {}, {.unread = true}},
+        {&imgScore[2], Main, {9090, 330, 330, 420}, {}, Label, {}, {}, {.unread = true}},
+        {&imgScore[1], Main, {9390, 330, 330, 420}, {}, Label, {}, {}, {.unread = true}},
+        {&imgScore[0], Main, {9720, 330, 330, 420}, {}, Label, {}, {}, {.unread = true}},
+        {&pctNew, Main, {9330, 1350, 720, 360}, pictures.newGame, Button, tr("New game"), {},
+         {.tab = true}, &frmMain::pctNew_Click},
+        {&pctHighScores, Main, {9060, 1770, 1020, 735}, pictures.highScores, Button,
+         tr("High scores"), {}, {.tab = true}, &frmMain::pctHighScores_Click},
+        {&pctSound, Main, {8430, 2520, 1665, 375}, {}, Switch, tr("Sound"), soundStates,
+         {.tab = true}, &frmMain::pctSound_Click},
+        {&pctSet, Main, {8970, 2910, 1125, 360}, {}, Role::Choice, tr("Piece set"), sets,
+         {.tab = true}, &frmMain::pctSet_Click},
+        {&pctEvents, Main, {9000, 3330, 1110, 345}, pictures.events, Button, tr("Events"), {},
+         {.tab = true}, &frmMain::pctEvents_Click},
+        {&pctUndo, Main, {9180, 3720, 1110, 345}, pictures.undo, Button, tr("Undo"), {},
+         {.tab = true}, &frmMain::pctUndo_Click},
+        {&pctHelp, Main, {9420, 4140, 660, 390}, pictures.help, Button, tr("Help"), {},
+         {.tab = true}, &frmMain::pctHelp_Click},
+        {&pctAbout, Main, {9150, 4530, 990, 300}, pictures.about, Button, tr("About"), {},
+         {.tab = true}, &frmMain::pctAbout_Click},
+        {&pctExit, Main, {9420, 4860, 720, 375}, pictures.exit, Button, tr("Exit"), {},
+         {.tab = true}, &frmMain::pctExit_Click},
+        {&pctTolm, Main, {0, 0, 3615, 1350}, pictures.title, Role::Picture, tr("Mirel"), {},
+         {.byItself = true}},
+        {&pctGameOver, Main, {0, 0, 2265, 540}, pictures.gameOver, Label, tr("Game over!"), {},
+         {.byItself = true, .border = true}},
 
-    connect(pctNew, &PictureBox::clicked, this, &frmMain::pctNew_Click);
-    connect(pctExit, &PictureBox::clicked, this, &frmMain::pctExit_Click);
-    connect(pctHighScores, &PictureBox::clicked, this, &frmMain::pctHighScores_Click);
-    connect(pctUndo, &PictureBox::clicked, this, &frmMain::pctUndo_Click);
-    connect(pctEvents, &PictureBox::clicked, this, &frmMain::pctEvents_Click);
-    connect(pctOk, &PictureBox::clicked, this, &frmMain::pctOk_Click);
-    connect(pctHelp, &PictureBox::clicked, this, &frmMain::pctHelp_Click);
-    connect(pctHelpText, &PictureBox::clicked, this, &frmMain::pctHelpText_Click);
-    connect(pctAbout, &PictureBox::clicked, this, &frmMain::pctAbout_Click);
-    connect(pctAboutText, &PictureBox::clicked, this, &frmMain::pctAboutText_Click);
-    connect(pctSound, &PictureBox::clicked, this, &frmMain::pctSound_Click);
-    connect(pctSet, &PictureBox::clicked, this, &frmMain::pctSet_Click);
-    connect(pctMinesSelection, &PictureBox::clicked, this, &frmMain::pctMinesSelection_Click);
-    connect(pctRowShiftsSelection, &PictureBox::clicked, this,
-            &frmMain::pctRowShiftsSelection_Click);
-    connect(pctColumnShiftsSelection, &PictureBox::clicked, this,
-            &frmMain::pctColumnShiftsSelection_Click);
+        // Each switch is read with its label as one control, the label tied to it.
+        {&pctRowShiftsSelection, Events, {3600, 1440, 570, 375}, {}, Switch, tr("Row shifts"),
+         yesNo, {.tab = true}, &frmMain::pctRowShiftsSelection_Click},
+        {&pctRowShifts, Events, {4200, 1440, 2565, 405}, pictures.rowShifts, Label,
+         tr("Row shifts"), {}, {.unread = true}, nullptr, &pctRowShiftsSelection},
+        {&pctColumnShiftsSelection, Events, {3600, 1890, 570, 375}, {}, Switch,
+         tr("Column shifts"), yesNo, {.tab = true}, &frmMain::pctColumnShiftsSelection_Click},
+        {&pctColumnShifts, Events, {4200, 1860, 2565, 450}, pictures.columnShifts, Label,
+         tr("Column shifts"), {}, {.unread = true}, nullptr, &pctColumnShiftsSelection},
+        {&pctMinesSelection, Events, {3600, 2340, 570, 375}, {}, Switch, tr("Mines"), yesNo,
+         {.tab = true}, &frmMain::pctMinesSelection_Click},
+        {&pctMines, Events, {4200, 2340, 2565, 345}, pictures.mines, Label, tr("Mines"), {},
+         {.unread = true}, nullptr, &pctMinesSelection},
+        {&pctOk, Events, {4200, 2790, 705, 435}, pictures.ok, Button, tr("Ok"), {},
+         {.tab = true}, &frmMain::pctOk_Click},
+
+        // Sized and placed as they are shown; the version is read with the about text.
+        {&pctHelpText, Screen::Help, {}, pictures.helpText, Label, helpText, {}, {},
+         &frmMain::pctHelpText_Click},
+        {&pctAboutText, Screen::About, {}, pictures.aboutText, Label, aboutText, {}, {},
+         &frmMain::pctAboutText_Click},
+        {&pctVersion[0], Screen::About, {0, 0, 315, 345}, {}, Label, tr("Version"), digits,
+         {.unread = true, .border = true}},
+        {&pctVersion[1], Screen::About, {0, 0, 315, 345}, {}, Label, tr("Version"), digits,
+         {.unread = true, .border = true}},
+        {&pctVersion[2], Screen::About, {0, 0, 315, 345}, {}, Label, tr("Version"), digits,
+         {.unread = true, .border = true}},
+    };
+    for (const Control& c : table) {
+        auto* box = new PictureBox(this);
+        *c.box = box;
+        box->setTwipGeometry(c.place[0], c.place[1], c.place[2], c.place[3]);
+        box->setPicture(c.picture);
+        box->setBorder(c.flags.border);
+        if (c.screen != Screen::Main || c.flags.byItself) box->hide();
+        box->setAccessibility(c.role, c.name, c.states);
+        if (c.labels) box->setLabelFor(*c.labels);
+        if (c.flags.unread) box->hideFromReaders();
+        if (c.onClick) connect(box, &PictureBox::clicked, this, c.onClick);
+        if (c.flags.tab) tabStops.push_back(box);
+        screens[int(c.screen)].push_back({box, !c.flags.byItself});
+    }
+    imgScore[5]->setValueText(QStringLiteral("0"));
     connect(pctBoard, &PictureBox::mousePressed, this,
             [this](int button, float x, float y) { pctBoard_MouseDown(button, 0, x, y); });
 
@@ -190,6 +198,7 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     connect(drawWhenSettled, &QTimer::timeout, this,
             [this] { ScaledPictures::instance().want(factor, devicePixelRatioF()); });
 
+    gate = new InputGate(this);
     Form_Load();
     Timer1->start();
     keys = new KeyboardPlay(*this);
@@ -285,13 +294,6 @@ void frmMain::toggleFullScreen() {
     showFullScreen();
 }
 
-PictureBox* frmMain::control(int left, int top, int width, int height, const QPixmap& picture) {
-    auto* box = new PictureBox(this);
-    box->setTwipGeometry(left, top, width, height);
-    box->setPicture(picture);
-    return box;
-}
-
 // Pictures are centred in the client area: the outer size of a window is the window
 // manager's, and the same layout must come out with any frame or none.
 void frmMain::centre(PictureBox* box) {
@@ -320,9 +322,6 @@ void frmMain::Form_Load() {
     // The palette starts with the empty cell; SelectPieceSet fills kinds 1 to 6.
     pctPiece[0] = pictures.pctBlank;
     SelectPieceSet();
-
-    // The random source is seeded once, when it is made, before the window.
-    pctBoard->setTwipGeometry(10, 10, imgScore[5]->Left(), ClientHeight - 10);
 }
 
 // The stored choices replace the built-in ones on all five switches, and the table of the
@@ -382,39 +381,35 @@ void frmMain::parkFocus() {
 void frmMain::HideMainScreen() {
     parkFocus();
     setCursor(Qt::WaitCursor);
-    pctBoard->hide();
-    for (PictureBox* place : imgScore)
-        place->hide();
-    for (PictureBox* box : {pctExit, pctNew, pctHighScores, pctSound, pctSet, pctEvents, pctTolm})
-        box->hide();
+    hideScreen(Screen::Main);
     unsetCursor();
-    for (PictureBox* box : {pctGameOver, pctHelp, pctAbout, pctUndo})
-        box->hide();
 }
 
 void frmMain::ShowMainScreen() {
     setCursor(Qt::WaitCursor);
-    pctBoard->show();
-    for (PictureBox* place : imgScore)
-        place->show();
-    for (PictureBox* box :
-         {pctExit, pctNew, pctHighScores, pctSound, pctSet, pctEvents, pctHelp, pctAbout})
-        box->show();
+    showScreen(Screen::Main);
     if (!board.GameActive) pctTolm->show();
-    pctUndo->show();
     unsetCursor();
 }
 
+// Every control of a screen but those its steps show by themselves.
+void frmMain::showScreen(Screen screen) {
+    for (const auto& [box, withScreen] : screens[int(screen)])
+        if (withScreen) box->show();
+}
+
+void frmMain::hideScreen(Screen screen) {
+    for (const auto& [box, withScreen] : screens[int(screen)])
+        box->hide();
+}
+
 void frmMain::SelectPieceSet() {
-    const PieceSet set = shownOptions().set;
+    inPlay = shownOptions().set;
     pctPiece[0] = pictures.pctBlank;
-    if (set == PieceSet::Balls)
-        std::copy(pictures.pctBall.begin(), pictures.pctBall.end(), pctPiece.begin() + 1);
-    else if (set == PieceSet::Boxes)
-        std::copy(pictures.pctBox.begin(), pictures.pctBox.end(), pctPiece.begin() + 1);
-    else // kind 6 keeps its picture; it is never dealt with five kinds
-        std::copy(pictures.pctFace.begin(), pictures.pctFace.end(), pctPiece.begin() + 1);
-    board.KindLimit = kindLimitFor(set);
+    // With five kinds, kind 6 keeps its picture; it is never dealt.
+    const auto pieces = pictures.pieces(inPlay);
+    std::copy(pieces.begin(), pieces.end(), pctPiece.begin() + 1);
+    board.KindLimit = kindLimitFor(inPlay);
 }
 
 void frmMain::pctNew_Click() {
@@ -423,6 +418,7 @@ void frmMain::pctNew_Click() {
     SelectPieceSet();
     NewGame();
     board.Score = 0;
+    emit newGameDealt();
 }
 
 void frmMain::NewGame() {
@@ -474,6 +470,7 @@ void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
     if (board.LockFlag || board.BoardPieces[row][col] == 0) return;
     setCursor(Qt::WaitCursor);
     board.BusyFlag = true;
+    const std::int32_t scoreBefore = board.Score;
 
     BoardCanvas canvas(*this, true);
     const PressResult result = resolvePress(board, shifts, {row, col}, clock.now(), canvas);
@@ -489,8 +486,11 @@ void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
     }
     unsetCursor();
     board.BusyFlag = false;
+    if (result == PressResult::LonePiece) return;
 
-    if (result == PressResult::RemovedLastMove) EndGame();
+    const bool last = result == PressResult::RemovedLastMove;
+    emit groupRemoved((board.Score - scoreBefore) / pointsFor(1), board.Score, last);
+    if (last) EndGame();
 }
 
 // The mine shows for a second while it starts to go off; then the fire burns the block
@@ -498,6 +498,7 @@ void frmMain::ResolveClick(std::int16_t row, std::int16_t col) {
 // board settles. Nothing is scored and no undo copy is taken.
 void frmMain::ExplodeMine(std::int16_t row, std::int16_t col) {
     board.LockFlag = true;
+    gate->lockBegan();
     pctBoard->paintPicture(pictures.pctMine, board.CellX[row][col], board.CellY[row][col]);
     pctBoard->repaint();
     PlaySoundFile(ExplodeSound, SoundAsync);
@@ -516,14 +517,23 @@ void frmMain::ExplodeMine(std::int16_t row, std::int16_t col) {
     destroyArea(board.BoardPieces, area, canvas);
     pctBoard->refresh();
     board.LockFlag = false;
-    if (!MovesLeft(board.BoardPieces)) EndGame();
+    gate->lockEnded();
+    const bool last = !MovesLeft(board.BoardPieces);
+    emit mineExploded(board.Score, last);
+    if (last) EndGame();
 }
 
 void frmMain::Timer1_Timer() {
     if (shiftWaiting) return;
     const std::int64_t now = clock.now();
     if (const auto which = dueShift(shifts, now)) {
-        if (RunShiftEvent(*which)) shiftDone(shifts, *which, now, random);
+        if (!RunShiftEvent(*which)) return;
+        shiftDone(shifts, *which, now, random);
+        // The game's shifts are set at New: when none of them can bring a group back, the game
+        // ends here as after a removal.
+        if (!shiftsCanBringAGroup(board.BoardPieces, shifts.EventInterval[RowShift] != 0,
+                                  shifts.EventInterval[ColumnShift] != 0))
+            EndGame();
     }
 }
 
@@ -538,6 +548,7 @@ bool frmMain::RunShiftEvent(ShiftKind which) {
 
     Timer1->stop();
     board.LockFlag = true;
+    gate->lockBegan();
     BoardCanvas canvas(*this, false);
     // The moved board is shown at once, so that the player sees it before the closing sound
     // ends and before their next click lands on it.
@@ -553,6 +564,7 @@ bool frmMain::RunShiftEvent(ShiftKind which) {
         PlaySoundFile(BazookaSound, SoundWait);
     }
     board.LockFlag = false;
+    gate->lockEnded();
     Timer1->start();
     emit shifted(which);
     return true;
@@ -568,9 +580,10 @@ void frmMain::ShowScore() {
 void frmMain::pctUndo_Click() {
     if (!board.GameActive) return;
     BoardCanvas canvas(*this, false);
-    restoreUndoCopy(board, canvas);
+    const bool changed = restoreUndoCopy(board, canvas);
     pctBoard->refresh();
     ShowScore();
+    emit undone(changed, board.Score);
 }
 
 void frmMain::EndGame() {
@@ -584,10 +597,12 @@ void frmMain::EndGame() {
     pctBoard->repaint();
     repaint();
     pctGameOver->show();
+    const std::int16_t rank = changes.rank(table, board.Score);
+    emit gameOver(board.Score, rank);
     pctGameOver->repaint();
 
-    if (changes.rank(table, board.Score) != 0) {
-        showHighScoreWindow();
+    if (rank != 0) {
+        showHighScoreWindow(false);
         SaveSettings();
     }
     board.GameActive = false;
@@ -596,12 +611,13 @@ void frmMain::EndGame() {
 void frmMain::pctHighScores_Click() {
     table.NewHighScoreRank = 0;
     refreshTable(store, changes, table);
-    showHighScoreWindow();
+    showHighScoreWindow(true);
 }
 
-void frmMain::showHighScoreWindow() {
+void frmMain::showHighScoreWindow(bool opened) {
     // The window is made afresh for every showing, and gone when it closes.
     HideMainScreen();
+    emit screenShown(Screen::HighScores, opened);
     frmHighScore highScores(table, pictures, this, factor);
     // A Reset is stored at once, while the window still shows the emptied table.
     connect(&highScores, &frmHighScore::tableCleared, this, [this] {
@@ -610,45 +626,43 @@ void frmMain::showHighScoreWindow() {
     });
     // A name is stored the moment its entry ends, while the window still shows it.
     connect(&highScores, &frmHighScore::nameEntered, this, &frmMain::SaveSettings);
+    // Ctrl+Q closes it as the window manager's close does, keeping the name typed so far,
+    // and then the game, as Exit does.
+    connect(&highScores, &frmHighScore::quitAsked, this, [this, &highScores] {
+        highScores.close();
+        close();
+    });
     highScores.exec();
     ShowMainScreen();
-}
-
-// The controls of the events screen, in the order they are shown and hidden.
-std::array<PictureBox*, 7> frmMain::eventsScreen() const {
-    return {pctRowShiftsSelection,
-            pctColumnShiftsSelection,
-            pctMinesSelection,
-            pctRowShifts,
-            pctColumnShifts,
-            pctMines,
-            pctOk};
+    emit screenShown(Screen::Main, opened);
 }
 
 void frmMain::pctEvents_Click() {
     HideMainScreen();
-    for (PictureBox* box : eventsScreen())
-        box->show();
+    showScreen(Screen::Events);
+    emit screenShown(Screen::Events, true);
 }
 
 void frmMain::pctOk_Click() {
     parkFocus();
-    for (PictureBox* box : eventsScreen())
-        box->hide();
+    hideScreen(Screen::Events);
     ShowMainScreen();
+    emit screenShown(Screen::Main, true);
 }
 
 void frmMain::pctHelp_Click() {
     HideMainScreen();
     pctHelpText->autoSize();
     centre(pctHelpText);
-    pctHelpText->show();
+    showScreen(Screen::Help);
+    emit screenShown(Screen::Help, true);
 }
 
 void frmMain::pctHelpText_Click() {
     parkFocus();
     ShowMainScreen();
-    pctHelpText->hide();
+    hideScreen(Screen::Help);
+    emit screenShown(Screen::Main, true);
 }
 
 void frmMain::pctAbout_Click() {
@@ -671,15 +685,15 @@ void frmMain::pctAbout_Click() {
     pctVersion[1]->moveTwips(ClientWidth / 2 - width, top);
     pctVersion[2]->moveTwips(ClientWidth / 2, top);
 
-    for (PictureBox* box : {pctVersion[0], pctVersion[1], pctVersion[2], pctAboutText})
-        box->show();
+    showScreen(Screen::About);
+    emit screenShown(Screen::About, true);
 }
 
 void frmMain::pctAboutText_Click() {
     parkFocus();
-    for (PictureBox* box : {pctAboutText, pctVersion[0], pctVersion[1], pctVersion[2]})
-        box->hide();
+    hideScreen(Screen::About);
     ShowMainScreen();
+    emit screenShown(Screen::Main, true);
 }
 
 Options frmMain::shownOptions() const {
@@ -708,6 +722,7 @@ void frmMain::showOptions(const Options& options) {
 // A click only changes what the switches show; each option is read where it takes effect.
 void frmMain::clickSwitch(OptionSwitch clicked) {
     showOptions(afterClick(shownOptions(), clicked));
+    emit switched(clicked);
 }
 
 void frmMain::pctSound_Click() {

@@ -20,7 +20,11 @@
 
 namespace mirel {
 
+class InputGate;
 class KeyboardPlay;
+
+// The screens the main window shows, one at a time.
+enum class Screen { Main, Events, Help, About, HighScores };
 
 // The main window: it owns the game and every control, and its handlers carry out the game's
 // steps in order, leaving every rule to the core.
@@ -83,6 +87,8 @@ public:
     // The pictures, and the palette the board is painted from (kind k with pctPiece[k]).
     const Pictures pictures = Pictures::load();
     std::array<QPixmap, 7> pctPiece;
+    // The set the palette holds: the board's pieces are of this set.
+    PieceSet pieceSetInPlay() const { return inPlay; }
 
     // Controls of the main screen.
     PictureBox* pctBoard = nullptr;
@@ -118,6 +124,8 @@ public:
 
     // The game without a mouse: the board's cursor, the focus frame and the shortcuts.
     KeyboardPlay* keys = nullptr;
+    // The controls Tab stops at, in reading order, of every screen; hidden ones are skipped.
+    const std::vector<PictureBox*>& tabOrder() const { return tabStops; }
 
     // The factor the whole layout is drawn at, to fill the window (1 at the size it opens
     // with): the smaller of its width and height over those of the layout, at least 1.
@@ -136,10 +144,29 @@ public:
     void showOptions(const Options& options);
 
 signals:
-    // The window is closing, after the settings have been saved.
-    void unloaded();
+    // What happened in the game, said once, at the moment it happens: the keyboard's cursor
+    // and the screen reader's lines follow these, and anything else that reacts to the game
+    // listens here too.
+    // A game has been dealt.
+    void newGameDealt();
+    // A press removed a group of `size` pieces, scoring to `score`; `lastMove` when no group
+    // is left (the game is over next).
+    void groupRemoved(int size, std::int32_t score, bool lastMove);
+    // A hidden mine went off and its blast has burnt out; `lastMove` as above.
+    void mineExploded(std::int32_t score, bool lastMove);
+    // Undo put the board of the last removal back, or found it there already.
+    void undone(bool changed, std::int32_t score);
     // A timed shift has moved the board.
     void shifted(ShiftKind which);
+    // The game is over, with its score and the rank it takes in the table (0: none).
+    void gameOver(std::int32_t score, std::int16_t rank);
+    // A screen is on show now, opened by a player (the high-score window at a game's end is
+    // part of that end, not opened).
+    void screenShown(Screen screen, bool opened);
+    // A click on a switch has changed what it shows.
+    void switched(OptionSwitch which);
+    // The window is closing, after the settings have been saved.
+    void unloaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -148,12 +175,16 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    PictureBox* control(int left, int top, int width, int height, const QPixmap& picture);
     void centre(PictureBox* box);
-    void showHighScoreWindow();
+    void showHighScoreWindow(bool opened);
     void parkFocus();
     void clickSwitch(OptionSwitch clicked);
-    std::array<PictureBox*, 7> eventsScreen() const;
+    void showScreen(Screen screen);
+    void hideScreen(Screen screen);
+
+    // Each screen's controls, in the order they are made, and whether they show with it.
+    std::array<std::vector<std::pair<PictureBox*, bool>>, 5> screens;
+    std::vector<PictureBox*> tabStops;
 
     // Tries again, now and then, to save changes that had to be kept aside.
     QTimer* saveAgain = nullptr;
@@ -161,6 +192,8 @@ private:
     TickClock& clock;
     RandomSource& random;
     bool shiftWaiting = false; // a due shift waits for a click to be resolved
+    InputGate* gate = nullptr; // drops what was pressed while the board was locked
+    PieceSet inPlay = PieceSet::Balls;
     SoundPlayer& sound;
     SettingsStore& store;
 

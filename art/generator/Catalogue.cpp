@@ -5,6 +5,7 @@
 #include "Lettering.h"
 #include "Palette.h"
 #include "Pieces.h"
+#include "board/PieceSet.h"
 
 #include <QLinearGradient>
 
@@ -195,34 +196,31 @@ std::vector<Picture> catalogue() {
     std::vector<Picture> pictures;
     const QSize cell(32, 32);
 
-    // Cyan, green, grey, magenta, red, yellow: each with the colour its shadow side turns to.
-    // Pieces of one set must stay apart for players who see colour differently (the common
-    // red-green and blue-yellow deficiencies: tests/PieceColoursTest.py). Hue alone cannot do
-    // that, so the kinds also stand at different lightness: the cyan and the yellow lightest,
-    // then the grey and the green, the magenta, and the red darkest, its shadow near black; the
-    // green is a little bluer and softer than a pure green, which would read as the yellow's
-    // twin to a red-blind eye.
-    const std::pair<QColor, QColor> balls[] = {
-        {rgb(0x3ae3fb), rgb(0x006dbc)}, {rgb(0x3ec86e), rgb(0x254d36)},
-        {rgb(0xa4a4ae), rgb(0x44444b)}, {rgb(0xf02ad0), rgb(0x36004a)},
-        {rgb(0xe62f15), rgb(0x550400)}, {rgb(0xfadc22), rgb(0x9c5a29)}};
-    for (int i = 0; i < 6; ++i)
-        pictures.push_back({listed(QString("ball%1").arg(i)), cell,
-                            [b = balls[i]](Canvas& canvas) { drawBall(canvas, b.first, b.second); },
-                            PieceClear});
-
-    // Blue, cyan, green, red, white, yellow, apart in the same way: the green a yellowish
-    // mid-green well lighter than the deep red.
-    const QColor boxes[] = {rgb(0x2860f0), rgb(0x18d0e8), rgb(0x68b339),
-                            rgb(0xd40319), rgb(0xeeeeee), rgb(0xffe12d)};
-    for (int i = 0; i < 6; ++i)
-        pictures.push_back({listed(QString("box%1").arg(i)), cell,
-                            [c = boxes[i]](Canvas& canvas) { drawBox(canvas, c); }, Bleed});
-
+    // The kinds of each set and their colours are the game's (board/PieceSet.h).
+    using mirel::PieceSet, mirel::kindsOf;
+    const auto drawn = [&](PieceSet set, int i, std::function<void(Canvas&)> draw,
+                           const QMargins& clear) {
+        pictures.push_back(
+            {listed(QString("%1%2").arg(kindsOf(set).pictures).arg(i)), cell, draw, clear});
+    };
+    for (int i = 0; i < kindsOf(PieceSet::Balls).count; ++i) {
+        const mirel::PieceKind& k = kindsOf(PieceSet::Balls).kinds[i];
+        drawn(
+            PieceSet::Balls, i,
+            [k](Canvas& canvas) { drawBall(canvas, rgb(k.colour), rgb(k.shade)); }, PieceClear);
+    }
+    for (int i = 0; i < kindsOf(PieceSet::Boxes).count; ++i) {
+        const mirel::PieceKind& k = kindsOf(PieceSet::Boxes).kinds[i];
+        drawn(
+            PieceSet::Boxes, i, [k](Canvas& canvas) { drawBox(canvas, rgb(k.colour)); }, Bleed);
+    }
+    // In the order of the faces' names.
     const Mood moods[] = {Mood::Sad, Mood::Frowning, Mood::Grinning, Mood::Smiling, Mood::Neutral};
-    for (int i = 0; i < 5; ++i)
-        pictures.push_back({listed(QString("face%1").arg(i)), cell,
-                            [m = moods[i]](Canvas& canvas) { drawFace(canvas, m); }, PieceClear});
+    static_assert(std::size(moods) == std::size_t(kindsOf(PieceSet::Faces).count));
+    for (int i = 0; i < kindsOf(PieceSet::Faces).count; ++i)
+        drawn(
+            PieceSet::Faces, i, [m = moods[i]](Canvas& canvas) { drawFace(canvas, m); },
+            PieceClear);
 
     pictures.push_back({PictureId::Blank, cell, [](Canvas&) {}, PieceClear});
     pictures.push_back({PictureId::Mine, cell, drawMine, PieceClear});

@@ -4,6 +4,7 @@
 #include "support/ManualClock.h"
 #include "support/MemorySettingsStore.h"
 #include "support/Pixels.h"
+#include "support/QTestTime.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "ui/ScaledPictures.h"
@@ -49,6 +50,7 @@ struct Game {
     // ending by the way opens no window; the tests of the table start it empty.
     explicit Game(bool tableFull = true)
         : store(storeWith(tableFull)), window(clock, random, sound, store) {
+        gateByQTestTime(window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // As on a desktop, the window has the keyboard.

@@ -18,28 +18,28 @@ public:
     }
     void write(const std::string& key, const std::string& value) override {
         writes.push_back(key);
-        pending[key] = value;
+        unsaved[key] = value;
     }
     bool reload() override { return !failReads; }
     bool save(const std::function<void()>& writeAll) override {
         ++saves;
         if (failReads) {
-            pending.clear();
+            unsaved.clear();
             return false;
         }
         writeAll();
         if (failSaves) {
-            pending.clear();
+            unsaved.clear();
             return false;
         }
-        for (auto& [key, value] : pending)
+        for (auto& [key, value] : unsaved)
             values[key] = value;
-        pending.clear();
+        unsaved.clear();
         return true;
     }
 
     std::map<std::string, std::string> values;
-    std::map<std::string, std::string> pending;
+    std::map<std::string, std::string> unsaved;
     std::vector<std::string> reads;
     std::vector<std::string> writes;
     int saves = 0;

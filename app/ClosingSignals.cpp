@@ -1,4 +1,4 @@
-#include "ui/ClosingSignals.h"
+#include "app/ClosingSignals.h"
 
 #include "ui/frmMain.h"
 

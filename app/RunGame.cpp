@@ -1,10 +1,10 @@
-#include "ui/RunGame.h"
+#include "app/RunGame.h"
 
 #include "core/RealRandom.h"
 #include "core/SteadyTickClock.h"
 #include "settings/UserSettingsStore.h"
 #include "sound/ModuleSoundPlayer.h"
-#include "ui/ClosingSignals.h"
+#include "app/ClosingSignals.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
