@@ -354,7 +354,6 @@ void frmMain::SaveSettings() {
 }
 
 void frmMain::SaveSettingsAtEnd() {
-    store.ending();
     SaveSettings();
     saveAgain->stop();
 }
