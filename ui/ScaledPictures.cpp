@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QThread>
 #include <QTimer>
@@ -19,6 +20,9 @@
 namespace mirel {
 
 namespace {
+
+// Each drawing handed to the drawing thread, told when QT_LOGGING_RULES="mirel.drawing=true".
+Q_LOGGING_CATEGORY(drawingLog, "mirel.drawing", QtWarningMsg)
 
 // Compiled-in pixmaps by their identity, to the picture each one is.
 QHash<qint64, int>& known() {
@@ -208,6 +212,7 @@ void ScaledPictures::drawAsked() {
         thread->start(QThread::LowPriority);
     }
     ++drawingsUnderWay;
+    qCDebug(drawingLog, "drawing %zu pictures at %g", batch.size(), settled);
     const double scale = settled;
     const double ratio = ratioOfSettled;
     const std::shared_ptr<std::atomic<bool>> cancel = cancelSettled;
