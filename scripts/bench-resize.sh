@@ -3,7 +3,8 @@
 # private Xvfb of 3840 x 2160 under openbox, a board dealt (Ctrl+N). For each size, the window
 # is put back at 676 x 375, then resized (wmctrl) while mirel-bench-crisp watches two buttons
 # and two cells on the screen every 2 ms, from just before the resize to the last change they
-# show. Then resident memory (VmRSS) at 1x, full screen and back at 1x, over several cycles.
+# show. Then resident memory (VmRSS) at 1x, full screen and back at 1x, over several cycles,
+# and the sizes drawn for while a corner is dragged in 20 steps (the game's mirel.drawing log).
 # Prints tab-separated lines as the other benchmarks do (scripts/bench.sh makes the table).
 # Usage: scripts/bench-resize.sh [runs]; MIREL_GAME=<program> measures another build's game.
 set -euo pipefail
@@ -25,7 +26,7 @@ mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 openbox >/dev/null 2>&1 &
 bench_started+=($!)
 sleep 1
-"$game" >/dev/null 2>&1 &
+QT_LOGGING_RULES="mirel.drawing=true" "$game" >"$bench_scratch/game.log" 2>&1 &
 pid=$!
 bench_started+=($pid)
 win=$(await_game_window "$pid" 300)
@@ -90,3 +91,14 @@ for size in ${MIREL_SIZES:-1.37 2.5 3 fullscreen}; do
     "$name" "$median" "$runs" "$p95" "$name" "$samples"
 done
 
+
+# A corner dragged: 20 sizes, one every 15 ms or so; the sizes the game drew for.
+at_1x
+before=$(grep -c "drawing" "$bench_scratch/game.log" || true)
+for i in $(seq 20); do
+  wmctrl -i -r "$win" -e "0,0,0,$((676 + i * 50)),$((375 + i * 28))"
+  sleep 0.015
+done
+sleep 2
+sizes=$(grep "drawing" "$bench_scratch/game.log" | tail -n +"$((before + 1))" | sed 's/.* at //' | sort -u | wc -l)
+printf 'drag-drawings\t%s\tsizes\t1\t-\tsizes drawn for while a corner is dragged in 20 steps (MIREL_GAME without the log reads 0)\n' "$sizes"
