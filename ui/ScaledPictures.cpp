@@ -111,8 +111,10 @@ void ScaledPictures::paint(QPainter& painter, QPointF at, const QPixmap& picture
     const double scale = factor * ratio;
     const QRectF target(at, drawnSize(picture, scale, ratio));
     const int id = idOf(picture);
+    // Enlarged without smoothing: it shows for a tenth of a second or so, and smoothing a
+    // whole screen of pictures would put off the crisp ones.
     painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (id < 0) {
         painter.drawPixmap(target, picture, QRectF(picture.rect()));
     } else {
