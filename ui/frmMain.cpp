@@ -189,12 +189,13 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
     gate = new InputGate(this);
+    // Before the settings are loaded: a save then stores the window's size.
+    zoomer = new WindowZoom(*this, QSize(toPixels(ClientWidth), toPixels(ClientHeight)),
+                            [this](double s) { layOut(s); });
     Form_Load();
     Timer1->start();
     keys = new KeyboardPlay(*this);
 
-    zoomer = new WindowZoom(*this, QSize(toPixels(ClientWidth), toPixels(ClientHeight)),
-                            [this](double s) { layOut(s); });
     zoomer->openAt(loadWindowSize(store));
 }
 
