@@ -77,7 +77,7 @@ int runGame(QApplication& app, const std::function<void(QWidget&)>& beforeShow) 
     // So is the window's icon, which only the window manager and the task bar show.
     new AfterFirstPaint(window, [] {
         QIcon icon;
-        for (int size : {32, 48, 64, 128}) {
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
             const QString file = QStringLiteral(":/icon/%1x%1/apps/org.mirel.Mirel.png").arg(size);
             if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
         }

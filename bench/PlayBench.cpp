@@ -8,7 +8,6 @@
 #include "hazards/Mines.h"
 #include "sound/SilentSoundPlayer.h"
 #include "support/ManualClock.h"
-#include "ui/ScaledPictures.h"
 
 #include <sys/resource.h>
 #include <tuple>
@@ -136,39 +135,5 @@ int main(int argc, char* argv[]) {
     presses("column", "a column that closes", column, {10, 1});
     presses("148", "a group of 148, every cell changes", allButAPair(), {10, 1});
 
-    // From a resize to the window painted with the pictures drawn for its new size: the size
-    // settling (a tenth of a second), every picture drawn on another thread, the window
-    // painted. Each run starts at the size the game opens with, whose pictures are compiled in.
-    if (!pressesOnly) {
-        const auto resized = [&](int width, int height) {
-            w.resize(width, height);
-            while (w.size() != QSize(width, height))
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-        };
-        for (const auto& [key, width, height] :
-             {std::tuple{"resize-crisp-2.5", 1690, 938}, {"resize-crisp-3840x2160", 3840, 2160}}) {
-            std::vector<double> samples;
-            for (int run = 0; run < 5; ++run) {
-                resized(676, 375);
-                ScaledPictures::instance().want(1, w.devicePixelRatioF());
-                bench.settle();
-                const auto start = Clock::now();
-                resized(width, height);
-                const double scale = w.scaleFactor() * w.devicePixelRatioF();
-                while (ScaledPictures::instance().readyScale() != scale)
-                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-                w.repaint();
-                samples.push_back(microseconds(Clock::now() - start) / 1000);
-            }
-            report(key,
-                   std::string("a resize to ") + std::to_string(width) + " x " +
-                       std::to_string(height) + " to the window repainted with its pictures drawn",
-                   std::move(samples), "ms");
-        }
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        report("peak-memory-after-3840x2160", "peak resident memory of the benchmark after that",
-               {double(usage.ru_maxrss)}, "kB");
-    }
     return 0;
 }

@@ -1,7 +1,9 @@
 // Any bytes as the player's store file: read as the game reads it at start-up, drawn as the
-// high-score window draws the table, saved, and read back unchanged.
+// high-score window draws the table, saved, and read back unchanged; and its lines as changes
+// another copy kept aside, merged once and twice.
 #include "Require.h"
 #include "scores/NameEntry.h"
+#include "scores/ScoreChanges.h"
 #include "scores/ScoreDigits.h"
 #include "settings/Settings.h"
 #include "settings/StoreFile.h"
@@ -12,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace mirel;
 using mirel::testing::MemorySettingsStore;
@@ -68,7 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // byte for byte.
     MemorySettingsStore saved;
     REQUIRE(saveSettings(saved, options, table));
-    REQUIRE(saved.values.size() == 25);
+    std::size_t identities = 0;
+    for (int r = 1; r <= TableSize; ++r) identities += table.ids[r].empty() ? 0 : 1;
+    REQUIRE(saved.values.size() == 25 + identities + (table.resetAt != 0 ? 1 : 0));
     const StoreEntries written = entriesOf(saved);
     const StoreEntries reread = parseStoreFile(formatStoreFile(written));
     REQUIRE(reread == written);
@@ -79,5 +84,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     REQUIRE(options2 == options);
     REQUIRE(table2.HighScoreNames == table.HighScoreNames);
     REQUIRE(table2.HighScores == table.HighScores);
+    REQUIRE(table2.ids == table.ids && table2.resetAt == table.resetAt);
+
+    // Merged twice, changes give what they give merged once, and no score is in the table twice.
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        lines.emplace_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    HighScoreTable once = table;
+    ScoreChanges::replay(once, lines);
+    HighScoreTable twice = once;
+    ScoreChanges::replay(twice, lines);
+    REQUIRE(twice.HighScores == once.HighScores && twice.HighScoreNames == once.HighScoreNames &&
+            twice.ids == once.ids && twice.resetAt == once.resetAt);
+    for (int r = 1; r <= TableSize; ++r)
+        for (int s = r + 1; s <= TableSize; ++s)
+            REQUIRE(once.ids[r].empty() || once.ids[r] != once.ids[s]);
+    checkTable(once);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "scores/HighScoreTable.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -13,8 +14,10 @@ std::int16_t rankNewScore(HighScoreTable& table, std::int32_t score) {
         for (std::int16_t j = TableSize; j >= r + 1; --j) {
             table.HighScoreNames[j] = std::move(table.HighScoreNames[j - 1]);
             table.HighScores[j] = table.HighScores[j - 1];
+            table.ids[j] = std::move(table.ids[j - 1]);
         }
         table.HighScoreNames[r].clear();
+        table.ids[r].clear();
         table.HighScores[r] = score;
         table.NewHighScoreRank = r;
         break;
@@ -23,20 +26,22 @@ std::int16_t rankNewScore(HighScoreTable& table, std::int32_t score) {
 }
 
 void putInOrder(HighScoreTable& table) {
-    std::vector<std::pair<std::int32_t, std::string>> rows;
+    std::vector<std::tuple<std::int32_t, std::string, std::string>> rows;
     for (std::int16_t r = 1; r <= TableSize; ++r)
-        rows.emplace_back(table.HighScores[r], std::move(table.HighScoreNames[r]));
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (std::int16_t r = 1; r <= TableSize; ++r) {
-        table.HighScores[r] = rows[r - 1].first;
-        table.HighScoreNames[r] = std::move(rows[r - 1].second);
-    }
+        rows.emplace_back(table.HighScores[r], std::move(table.HighScoreNames[r]),
+                          std::move(table.ids[r]));
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return std::get<0>(a) > std::get<0>(b);
+    });
+    for (std::int16_t r = 1; r <= TableSize; ++r)
+        std::tie(table.HighScores[r], table.HighScoreNames[r], table.ids[r]) =
+            std::move(rows[r - 1]);
 }
 
 void ClearHighScores(HighScoreTable& table) {
     for (std::int16_t r = 1; r <= TableSize; ++r) {
         table.HighScoreNames[r].clear();
+        table.ids[r].clear();
         table.HighScores[r] = 0;
     }
 }

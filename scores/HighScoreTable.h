@@ -13,6 +13,10 @@ constexpr std::int16_t TableSize = 10;
 struct HighScoreTable {
     std::array<std::string, TableSize + 1> HighScoreNames{};
     std::array<std::int32_t, TableSize + 1> HighScores{};
+    // Each named score's identity (ScoreChanges.h), "" for a row that has none.
+    std::array<std::string, TableSize + 1> ids{};
+    // When the table was last emptied by a Reset, in ms since 1970; 0 when never.
+    std::int64_t resetAt = 0;
     // The row whose name is still to be typed, 0 when there is none.
     std::int16_t NewHighScoreRank = 0;
 };

@@ -1,14 +1,56 @@
 #include "scores/ScoreChanges.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+#include <random>
+#include <sstream>
+
 namespace mirel {
 
 namespace {
 
-// A new row at `rank` moves the rows at and below it down one; the tenth leaves the table.
-void makeRoomAt(std::vector<std::int16_t>& rows, std::int16_t rank) {
-    for (std::int16_t& row : rows)
-        if (row != 0 && row >= rank)
-            row = row == TableSize ? 0 : static_cast<std::int16_t>(row + 1);
+std::int64_t nowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+std::int64_t timeOf(const std::string& id) {
+    return id.empty() ? 0 : std::strtoll(id.c_str(), nullptr, 10);
+}
+
+std::string hex(std::string_view bytes) {
+    std::string out = "x";
+    for (unsigned char c : bytes) {
+        char two[3];
+        std::snprintf(two, sizeof two, "%02x", c);
+        out += two;
+    }
+    return out;
+}
+
+std::string unhex(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 1; i + 1 < text.size(); i += 2)
+        out += char(std::strtol(text.substr(i, 2).c_str(), nullptr, 16));
+    return out;
+}
+
+std::string check(const std::string& id, const std::string& name, std::int32_t score) {
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (unsigned char c : id + '\n' + name + '\n' + std::to_string(score))
+        hash = (hash ^ c) * 16777619u;
+    char text[9];
+    std::snprintf(text, sizeof text, "%08x", hash);
+    return text;
+}
+
+void clearRow(HighScoreTable& table, std::int16_t r) {
+    table.HighScoreNames[r].clear();
+    table.HighScores[r] = 0;
+    table.ids[r].clear();
 }
 
 } // namespace
@@ -16,116 +58,120 @@ void makeRoomAt(std::vector<std::int16_t>& rows, std::int16_t rank) {
 std::int16_t ScoreChanges::rank(HighScoreTable& table, std::int32_t score) {
     const std::int16_t rank = rankNewScore(table, score);
     if (rank == 0) return 0;
-    std::vector<std::int16_t> rows;
-    for (const Ranked& change : ranked)
-        rows.push_back(change.row);
-    makeRoomAt(rows, rank);
-    for (std::size_t i = 0; i < ranked.size(); ++i) {
-        if (rows[i] == 0 && ranked[i].row != 0)
-            ranked[i].name = table.HighScoreNames[ranked[i].row];
-        ranked[i].row = rows[i];
-    }
-    ranked.push_back(Ranked{score, rank, {}, false, {}});
+    static std::mt19937_64 random{std::random_device{}()};
+    char id[40];
+    std::snprintf(id, sizeof id, "%lld-%016llx", static_cast<long long>(nowMs()),
+                  static_cast<unsigned long long>(random()));
+    table.ids[rank] = id;
+    own[id] = std::nullopt;
     return rank;
 }
 
 void ScoreChanges::reset(HighScoreTable& table) {
     ClearHighScores(table);
-    // Whatever was ranked before is wiped by the Reset wherever it is applied.
-    ranked.clear();
-    resetFirst = true;
+    table.resetAt = resetAt = std::max(nowMs(), table.resetAt + 1);
 }
 
-const std::string& ScoreChanges::nameOf(const Ranked& change, const HighScoreTable& table) const {
-    return change.row != 0 ? table.HighScoreNames[change.row] : change.name;
+std::vector<std::string> ScoreChanges::records(const HighScoreTable& table) const {
+    std::vector<std::string> lines;
+    if (resetAt != 0) lines.push_back("reset " + std::to_string(resetAt));
+    for (std::int16_t r = 1; r <= TableSize; ++r) {
+        const auto found = own.find(table.ids[r]);
+        if (found == own.end() || found->second == table.HighScoreNames[r]) continue;
+        lines.push_back("score " + found->first + ' ' + std::to_string(table.HighScores[r]) +
+                        (found->second ? " 1 " + hex(*found->second) : " 0 x") + ' ' +
+                        hex(table.HighScoreNames[r]));
+    }
+    return lines;
 }
 
-namespace {
-
-// The row of a score already in the store, 0 when another copy's scores pushed it out or a
-// Reset took it.
-std::int16_t storedRow(const HighScoreTable& table, std::int32_t score, const std::string& name) {
-    for (std::int16_t r = 1; r <= TableSize; ++r)
-        if (table.HighScores[r] == score && table.HighScoreNames[r] == name) return r;
-    return 0;
-}
-
-} // namespace
-
-void ScoreChanges::apply(HighScoreTable& into, const HighScoreTable& table,
-                         std::vector<std::int16_t>* rows) const {
-    putInOrder(into);
-    if (resetFirst) ClearHighScores(into);
-    if (rows) rows->clear();
-    for (const Ranked& change : ranked) {
-        std::int16_t at = 0;
-        if (change.stored) {
-            // Already in the store: find it there, unless another copy's scores pushed it out or
-            // a Reset took it, and give it the name as it stands.
-            at = storedRow(into, change.score, change.storedName);
-        } else {
-            at = rankNewScore(into, change.score);
-            if (rows && at != 0) makeRoomAt(*rows, at);
+void ScoreChanges::replay(HighScoreTable& into, const std::vector<std::string>& records) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        std::istringstream line(records[i]);
+        std::string kind, id, saved, savedName, name;
+        std::int64_t number = 0;
+        line >> kind;
+        if (kind == "reset" && line >> number && number > into.resetAt) {
+            // Every row older than the Reset goes, rows without an identity too.
+            for (std::int16_t r = 1; r <= TableSize; ++r)
+                if (timeOf(into.ids[r]) < number) clearRow(into, r);
+            putInOrder(into);
+            into.resetAt = number;
         }
-        if (at != 0) into.HighScoreNames[at] = nameOf(change, table);
-        if (rows) rows->push_back(at);
+        if (kind != "score" || !(line >> id >> number >> saved >> savedName >> name) ||
+            number < 0 || number > INT32_MAX || timeOf(id) < into.resetAt)
+            continue;
+        bool later = false;
+        for (std::size_t j = i + 1; j < records.size() && !later; ++j)
+            later = records[j].rfind("score " + id + ' ', 0) == 0;
+        if (later) continue;
+        const auto score = static_cast<std::int32_t>(number);
+        std::int16_t at = 1;
+        while (at <= TableSize && into.ids[at] != id) ++at;
+        if (at <= TableSize) {
+            // Only a name typed on after a save is brought up; what is there already stays.
+            if (saved == "1" && into.HighScoreNames[at] == unhex(savedName))
+                into.HighScoreNames[at] = unhex(name);
+            continue;
+        }
+        if (saved == "1") continue; // a Reset or better scores took it from the store
+        at = 1;
+        while (at <= TableSize && (into.HighScores[at] > score ||
+                                   (into.HighScores[at] == score && timeOf(into.ids[at]) > timeOf(id))))
+            ++at;
+        if (at > TableSize) continue;
+        for (std::int16_t j = TableSize; j > at; --j) {
+            into.HighScoreNames[j] = std::move(into.HighScoreNames[j - 1]);
+            into.HighScores[j] = into.HighScores[j - 1];
+            into.ids[j] = std::move(into.ids[j - 1]);
+        }
+        into.HighScoreNames[at] = unhex(name);
+        into.HighScores[at] = score;
+        into.ids[at] = id;
     }
 }
 
 HighScoreTable ScoreChanges::onto(HighScoreTable stored, const HighScoreTable& table) const {
-    const std::int16_t newRank = stored.NewHighScoreRank;
-    apply(stored, table, nullptr);
-    stored.NewHighScoreRank = newRank;
+    putInOrder(stored);
+    replay(stored, records(table));
     return stored;
 }
 
 void ScoreChanges::refresh(HighScoreTable& table, const HighScoreTable& stored) {
-    HighScoreTable merged = stored;
-    std::vector<std::int16_t> rows;
-    apply(merged, table, &rows);
-    merged.NewHighScoreRank = table.NewHighScoreRank;
-    for (std::size_t i = 0; i < ranked.size(); ++i) {
-        ranked[i].name = nameOf(ranked[i], table);
-        ranked[i].row = rows[i];
-    }
+    const std::string typing = table.NewHighScoreRank ? table.ids[table.NewHighScoreRank] : "";
+    HighScoreTable merged = onto(stored, table);
+    merged.NewHighScoreRank = 0;
+    for (std::int16_t r = 1; r <= TableSize && !typing.empty(); ++r)
+        if (merged.ids[r] == typing) merged.NewHighScoreRank = r;
     table = std::move(merged);
-    // A refresh comes only when no name is being typed, so a score saved under the name it has
-    // now has nothing left to carry.
-    std::erase_if(ranked, [](const Ranked& change) {
-        return change.stored && change.storedName == change.name;
-    });
-}
-
-std::vector<ScoreChanges::Unsaved> ScoreChanges::unsaved(const HighScoreTable& table) const {
-    std::vector<Unsaved> changes;
-    for (const Ranked& change : ranked)
-        changes.push_back(Unsaved{change.score, nameOf(change, table), change.stored,
-                                  change.storedName});
-    return changes;
-}
-
-void ScoreChanges::replay(HighScoreTable& into, bool reset, const std::vector<Unsaved>& changes) {
-    putInOrder(into);
-    if (reset) ClearHighScores(into);
-    for (const Unsaved& change : changes) {
-        std::int16_t at = 0;
-        if (change.stored) {
-            at = storedRow(into, change.score, change.storedName);
-        } else {
-            const std::int16_t newRank = into.NewHighScoreRank;
-            at = rankNewScore(into, change.score);
-            into.NewHighScoreRank = newRank;
-        }
-        if (at != 0) into.HighScoreNames[at] = change.name;
-    }
 }
 
 void ScoreChanges::saved(const HighScoreTable& table) {
-    resetFirst = false;
-    for (Ranked& change : ranked) {
-        change.name = nameOf(change, table);
-        change.stored = true;
-        change.storedName = change.name;
+    resetAt = 0;
+    std::map<std::string, std::optional<std::string>> still;
+    for (std::int16_t r = 1; r <= TableSize; ++r)
+        if (own.count(table.ids[r])) still[table.ids[r]] = table.HighScoreNames[r];
+    own = std::move(still);
+}
+
+std::string ScoreChanges::storedId(const HighScoreTable& table, std::int16_t row) {
+    const std::string& id = table.ids[row];
+    return id.empty() ? "" : id + '-' + check(id, table.HighScoreNames[row], table.HighScores[row]);
+}
+
+void ScoreChanges::attachIds(HighScoreTable& table, const std::vector<std::string>& stored) {
+    table.ids.fill("");
+    for (std::int16_t r = 1; r <= TableSize; ++r) {
+        for (const std::string& value : stored) {
+            const std::size_t dash = value.rfind('-');
+            const std::string id = value.substr(0, dash == std::string::npos ? 0 : dash);
+            if (id.empty() || std::find(table.ids.begin(), table.ids.end(), id) != table.ids.end() ||
+                std::any_of(id.begin(), id.end(), [](char c) { return (unsigned char)c <= ' '; }) ||
+                value.substr(dash + 1) != check(id, table.HighScoreNames[r], table.HighScores[r]))
+                continue;
+            table.ids[r] = id;
+            break;
+        }
     }
 }
 

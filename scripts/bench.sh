@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every benchmark (scripts/bench-startup.sh, bench-play.sh, bench-cpu.sh) and prints
+# Runs every benchmark (scripts/bench-startup.sh, bench-play.sh, bench-cpu.sh,
+# bench-resize.sh, and mirel-bench-draw) and prints
 # the table of results, with the floor each figure is measured against and its target.
 # Usage: scripts/bench.sh [start-up runs]. MIREL_BENCH_RAW=file keeps the raw lines;
 # MIREL_BENCH_FROM=file prints the table of raw lines kept before, without measuring.
@@ -16,6 +17,9 @@ else
   scripts/bench-play.sh >>"$raw"
   echo "sound, idle and explosions..." >&2
   scripts/bench-cpu.sh >>"$raw"
+  echo "resizes, memory of a large window, drawing..." >&2
+  scripts/bench-resize.sh >>"$raw"
+  QT_QPA_PLATFORM=offscreen "${MIREL_BUILD_DIR:-build}/bench/mirel-bench-draw" 1.37 2.5 3 5.68 >>"$raw"
 fi
 
 declare -A value unit runs
@@ -94,6 +98,16 @@ row "CPU during an explosion, sound off ($(fmt explosion-sound-off-wall), its pa
 row "… the window's own thread" "$(fmt explosion-sound-off-cpu-ui)" "" "" "close to none (< 0.5 %)" "$(met "${value[explosion-sound-off-cpu-ui]:-99}" 'v < 0.5')" "$(runs_of explosion-sound-off-cpu-ui)"
 row "CPU during an explosion, sound on ($(fmt explosion-sound-on-wall)): whole game, sound playing" "$(fmt explosion-sound-on-cpu)" "" "" "" "" "$(runs_of explosion-sound-on-cpu)"
 row "… the window's own thread" "$(fmt explosion-sound-on-cpu-ui)" "" "" "close to none (< 0.5 %)" "$(met "${value[explosion-sound-on-cpu-ui]:-99}" 'v < 0.5')" "$(runs_of explosion-sound-on-cpu-ui)"
+for size in 1.37 2.5 3 3840x2160; do
+  key="resize-crisp-$size"
+  label="at $size"; [ "$size" = 3840x2160 ] && label="to full screen, 3840 × 2160"
+  row "Resize to crisp on screen $label (Xvfb 3840 × 2160, openbox)" "$(fmt "$key")" "" "" "≤ 150 ms" "$(met "${value[$key]:-9999}" 'v <= 150')" "$(runs_of "$key")"
+done
+row "Sizes drawn for while a corner is dragged in 20 steps" "${value[drag-drawings]:-n/a}" "" "" "1" "$(met "${value[drag-drawings]:-99}" 'v == 1')" "1"
+row "Resident memory at 1x / full screen 3840 × 2160 / back at 1x, each of three cycles" "${value[rss-cycles]:-n/a} MiB" "" "" "full ≤ 1x + 40, back ≤ 1x + 10" "" "1"
+for scale in 1.37 2.5 3 5.68; do
+  row "Every picture drawn afresh at $scale, on one thread" "$(fmt "draw-all-$scale")" "" "" "" "" "$(runs_of "draw-all-$scale")"
+done
 echo
 if [ -z "${MIREL_BENCH_FROM:-}" ]; then
   echo "Medians. $(nproc) cores, $(uname -m), Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo 6); load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)."

@@ -19,18 +19,22 @@ start_private_x() { # FOLDER
   export DISPLAY=":$(head -n 1 "$1/display")"
 }
 
-# Prints the game's window (one other than EXCEPT) once it shows, looking every tenth of a
-# second. Fails when the game's process ends first, or after TRIES looks.
-await_game_window() { # PID TRIES [EXCEPT]
+# Prints the game's main window once it shows, looking every tenth of a second. Fails when the
+# game's process ends first, or after TRIES looks.
+await_game_window() { # PID TRIES
+  await_window '^Mirel$' "$@"
+}
+
+# The same for a window whose title matches NAME (the high-score window is "High scores").
+await_window() { # NAME PID TRIES
   local try window
-  for try in $(seq "$2"); do
-    window="$(xdotool search --onlyvisible --name '^Mirel$' 2>/dev/null | grep -vx "${3:-}" |
-      head -n 1 || true)"
+  for try in $(seq "$3"); do
+    window="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)"
     if [ -n "$window" ]; then
       echo "$window"
       return 0
     fi
-    kill -0 "$1" 2>/dev/null || return 1
+    kill -0 "$2" 2>/dev/null || return 1
     sleep 0.1
   done
   return 1

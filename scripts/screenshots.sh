@@ -185,7 +185,7 @@ for _ in $(seq 150); do
   read -r row col <<<"$at"
   click $(($(cell_x "$col") + 16)) $(($(cell_y "$row") + 16))
 done
-scores="$(await_game_window "$game_pid" 50 "$window")" ||
+scores="$(await_window '^High scores$' "$game_pid" 50)" ||
   { echo "the game ended without asking for a name" >&2; exit 1; }
 # Typed through the server's own input, into the window under the pointer.
 xdotool mousemove --window "$scores" 20 20

@@ -1,8 +1,10 @@
 #include "settings/Settings.h"
 
-#include "settings/KeptChanges.h"
 #include "settings/StoredValues.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
 #include <string>
 
 namespace mirel {
@@ -67,15 +69,61 @@ std::string written(const StoredKey& key, const Options& options, const HighScor
     return {};
 }
 
+// Each row's identity and the time of the last Reset, under keys of their own that copies of
+// the game before them keep where they stand.
+void readIdentities(SettingsStore& store, HighScoreTable& table) {
+    std::vector<std::string> ids;
+    for (std::int16_t rank = 1; rank <= TableSize; ++rank)
+        ids.push_back(store.read("HighScoreId" + std::to_string(rank), ""));
+    ScoreChanges::attachIds(table, ids);
+    const std::string reset = store.read("HighScoresReset", "0");
+    table.resetAt = std::max<long long>(0, std::strtoll(reset.c_str(), nullptr, 10));
+}
+
 void loadTable(SettingsStore& store, HighScoreTable& table) {
     Options unused;
     for (const StoredKey& key : storedKeys())
         if (key.kind != StoredKey::Switch) readKey(store, key, unused, table);
+    readIdentities(store, table);
 }
 
 void writeSettings(SettingsStore& store, const Options& options, const HighScoreTable& table) {
     for (const StoredKey& key : storedKeys())
         store.write(key.name, written(key, options, table));
+    // A row without one leaves no key behind, or blanks one that was there.
+    for (std::int16_t rank = 1; rank <= TableSize; ++rank) {
+        const std::string key = "HighScoreId" + std::to_string(rank);
+        const std::string id = ScoreChanges::storedId(table, rank);
+        if (!id.empty() || !store.read(key, "").empty()) store.write(key, id);
+    }
+    if (table.resetAt != 0) store.write("HighScoresReset", std::to_string(table.resetAt));
+}
+
+// What a copy that cannot save keeps aside: its changes to the table, and each switch it
+// changed as "set <key> <value it started from> <value>", which a save applies only where the
+// store still holds the value it started from.
+std::vector<std::string> keptChanges(const Options& options, const Options& basis,
+                                     const ScoreChanges& changes, const HighScoreTable& table) {
+    std::vector<std::string> kept;
+    for (const StoredKey& key : storedKeys())
+        if (key.kind == StoredKey::Switch && key.get(options) != key.get(basis))
+            kept.push_back("set " + key.name + ' ' + std::to_string(key.get(basis)) + ' ' +
+                           std::to_string(key.get(options)));
+    for (std::string& line : changes.records(table)) kept.push_back(std::move(line));
+    return kept;
+}
+
+void replaySwitches(const std::vector<std::string>& kept, Options& options) {
+    for (const std::string& line : kept) {
+        std::istringstream words(line);
+        std::string kind, name;
+        int from = 0, to = 0;
+        if (!(words >> kind >> name >> from >> to) || kind != "set") continue;
+        for (const StoredKey& key : storedKeys())
+            if (key.kind == StoredKey::Switch && key.name == name && key.get(options) == from &&
+                to >= key.low && to <= key.high)
+                key.set(options, std::int16_t(to));
+    }
 }
 
 } // namespace
@@ -88,6 +136,7 @@ const std::vector<StoredKey>& storedKeys() {
 void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table) {
     for (const StoredKey& key : storedKeys())
         readKey(store, key, options, table);
+    readIdentities(store, table);
 }
 
 bool saveSettings(SettingsStore& store, const Options& options, const HighScoreTable& table) {
@@ -102,8 +151,9 @@ SettingsStore::Outcome saveSettings(SettingsStore& store, const Options& options
             Options now;
             HighScoreTable stored;
             loadSettings(store, now, stored);
-            for (const StoreEntries& kept : store.keptByOthers())
-                replayKept(kept, stored);
+            const std::vector<std::string> kept = store.keptByOthers();
+            replaySwitches(kept, now);
+            ScoreChanges::replay(stored, kept);
             writeSettings(store, mergeSwitches(now, basis, options), changes.onto(stored, table));
             if (window) store.write("Window", writtenWindowSize(*window));
         },

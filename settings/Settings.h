@@ -38,7 +38,8 @@ void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table)
 // could not be saved.
 bool saveSettings(SettingsStore& store, const Options& options, const HighScoreTable& table);
 
-// The game's save: every key as above. The switches are those the store holds at that moment,
+// The game's save: every key as above, and each row's identity (HighScoreIdN) and the time of
+// the last Reset (HighScoresReset). The switches are those the store holds at that moment,
 // with the ones this copy changed since `basis` (what it last read or saved) as `options` has
 // them; the table is the one the store holds, with what ended copies kept aside applied onto
 // it, then this copy's changes since its last save. The changes then count as saved and

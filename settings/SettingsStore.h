@@ -1,7 +1,5 @@
 #pragma once
 
-#include "settings/StoreFile.h"
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,20 +25,17 @@ public:
 
     // How a save that may keep its changes aside went.
     enum class Outcome { Saved, Kept, Failed };
-    // As save(writeAll), but when the store cannot be had at once (another copy holds it, or
-    // something stands in its way), `kept` is kept durably beside the store instead, and
-    // merged by this copy's next save, or by any copy's once this one has ended.
-    virtual Outcome save(const std::function<void()>& writeAll, const StoreEntries& kept) {
+    // As save(writeAll), but when another copy holds the store, the lines `kept` (changes
+    // that give the same result however often they are applied) are kept durably beside it
+    // instead, for this copy's next save, or any copy's once this one has ended.
+    virtual Outcome save(const std::function<void()>& writeAll, const std::vector<std::string>& kept) {
         (void)kept;
         return save(writeAll) ? Outcome::Saved : Outcome::Failed;
     }
-    // Inside writeAll: what copies that have ended kept and never saved, oldest first. Their
-    // switches are already in what read() gives.
-    virtual std::vector<StoreEntries> keptByOthers() { return {}; }
+    // Inside writeAll: the lines copies that have ended kept and never saved, oldest first.
+    virtual std::vector<std::string> keptByOthers() { return {}; }
     // Whether copies that have ended left changes to merge.
     virtual bool othersKeptChanges() { return false; }
-    // The program is ending: a save may wait a little longer for the store.
-    virtual void ending() {}
 };
 
 } // namespace mirel

@@ -1,26 +1,23 @@
 #include "settings/UserSettingsStore.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
-#include <QStandardPaths>
-#include <QDateTime>
-#include <QDirIterator>
-#include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QStorageInfo>
 
-#include <algorithm>
-#include <utility>
 #include <cerrno>
+#include <climits>
 #include <csignal>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <random>
+#include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace mirel {
 
@@ -28,198 +25,172 @@ namespace {
 
 const std::string Section = "Settings/";
 
-// A lock, or a file of kept changes, younger than this may be one a running copy is writing.
-constexpr qint64 MomentMs = 2000;
+struct Fd { // closed, and its locks let go, when it goes
+    int fd = -1;
+    explicit Fd(int fd) : fd(fd) {}
+    Fd(Fd&& other) noexcept : fd(std::exchange(other.fd, -1)) {}
+    ~Fd() { if (fd >= 0) ::close(fd); }
+};
 
-// When this process started, in clock ticks since boot: with the PID it names this run of the
-// program, as no other run before or after it.
-QString startOf(const QString& pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) return {};
-    const QByteArray text = stat.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    return fields.size() > 19 ? QString::fromLatin1(fields[19]) : QString();
+std::string hex(std::uint64_t value, int digits) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%0*llx", digits, static_cast<unsigned long long>(value));
+    return text;
 }
 
-qint64 ageMs(const QFileInfo& info) {
-    return std::abs(info.lastModified().msecsTo(QDateTime::currentDateTime()));
+std::uint32_t checksum(std::string_view text) { // FNV-1a
+    std::uint32_t hash = 2166136261u;
+    for (unsigned char c : text) hash = (hash ^ c) * 16777619u;
+    return hash;
 }
 
-// Whether the lock file's text names a process that runs now on this machine.
-bool namesRunningProcess(const QByteArray& text) {
-    const QList<QByteArray> lines = text.split('\n');
-    bool ok = false;
-    const qint64 pid = lines.value(0).toLongLong(&ok);
-    if (!ok || pid <= 0) return false;
-    if (lines.size() > 2 && !lines[2].isEmpty() &&
-        lines[2] != QSysInfo::machineHostName().toLocal8Bit())
-        return true; // another machine's: it cannot be told from here
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+bool writeFully(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
 }
 
-// Makes a rename in `folder` lasting.
-void syncFolder(const QString& folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+// Why an open file cannot be read in full as a store, "" when `text` holds all of it.
+std::string readAll(int fd, std::string& text) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return std::strerror(errno);
+    if (S_ISDIR(info.st_mode)) return "it is a folder";
+    if (!S_ISREG(info.st_mode)) return "it is not a plain file";
+    text.resize(UserSettingsStore::MaxFileBytes + 1);
+    std::size_t got = 0;
+    for (ssize_t n = 1; n != 0 && got < text.size(); got += n > 0 ? std::size_t(n) : 0)
+        if ((n = ::read(fd, text.data() + got, text.size() - got)) < 0 && errno != EINTR)
+            return std::strerror(errno);
+    if (got > UserSettingsStore::MaxFileBytes) return "it is larger than 256 KiB";
+    text.resize(got);
+    return "";
+}
+
+// The same for a file by name; a missing file reads empty. Never blocks on a pipe.
+std::string readFile(const std::string& name, std::string& text) {
+    text.clear();
+    const Fd fd(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.fd < 0) return errno == ENOENT || errno == ENOTDIR ? "" : std::strerror(errno);
+    return readAll(fd.fd, text);
 }
 
 // A file whose text has no key of the section Settings at all (garbage written over it) is no
 // store the game can build on, though it reads without fault.
-bool holdsNoStore(const StoreEntries& entries, qint64 size) {
+bool holdsNoStore(const StoreEntries& entries, std::size_t size) {
     return size > 0 && std::none_of(entries.begin(), entries.end(), [](const auto& entry) {
                return entry.first.rfind(Section, 0) == 0;
            });
 }
 
-bool isAbsolute(const QByteArray& path) {
-    return path.startsWith('/');
+bool ofPattern(const std::string& name, const std::string& prefix) {
+    return name.size() == prefix.size() + 16 && name.rfind(prefix, 0) == 0 &&
+           name.find_first_not_of("0123456789abcdef", prefix.size()) == std::string::npos;
 }
 
-// Why the file could not be read or written, as far as can be told from outside; `fallback`
-// when nothing outside explains it.
-QString troubleWith(const QString& path, bool writing, const QString& fallback) {
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    if (file.isDir()) return QStringLiteral("it is a folder");
-    if (file.exists() && !file.isFile()) return QStringLiteral("it is not a plain file");
-    if (file.exists() && file.size() > UserSettingsStore::MaxFileBytes)
-        return QStringLiteral("it is larger than %1 KiB")
-            .arg(UserSettingsStore::MaxFileBytes / 1024);
-    if (file.exists() && !file.isReadable()) return QStringLiteral("it cannot be read");
-    if (!writing) return fallback;
-    if (folder.exists() && !folder.isDir()) return QStringLiteral("its folder is a file");
-    if (file.exists() && !file.isWritable()) return QStringLiteral("it is read-only");
-    if (folder.exists() && !folder.isWritable()) return QStringLiteral("its folder is read-only");
-    const QStorageInfo disk(folder.absoluteFilePath());
-    if (disk.isValid() && disk.bytesAvailable() == 0) return QStringLiteral("its disk is full");
-    return fallback;
+std::string hostName() {
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    return host;
+}
+
+std::string programOf(const std::string& pid) {
+    char exe[PATH_MAX];
+    const ssize_t n = ::readlink(("/proc/" + pid + "/exe").c_str(), exe, sizeof exe);
+    const std::string name(exe, n > 0 ? std::size_t(n) : 0);
+    return name.substr(name.rfind('/') + 1);
+}
+
+// "Mirel.conf.lock" as copies before this one take it, QLockFile's way: the holder's process
+// number, program and machine on lines of their own. Made (Ours), or one there names a running
+// process of this machine (Held), or anything else stands there, which holds nothing (Free).
+enum class OldLock { Ours, Free, Held };
+OldLock takeOldLock(const std::string& lock, ino_t& made) {
+    const Fd fd(::open(lock.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
+    struct stat info {};
+    if (fd.fd >= 0 && ::fstat(fd.fd, &info) == 0) {
+        made = info.st_ino;
+        const std::string pid = std::to_string(::getpid());
+        writeFully(fd.fd, pid + '\n' + programOf(pid) + '\n' + hostName() + '\n');
+        return OldLock::Ours;
+    }
+    std::string text;
+    if (errno != EEXIST || !readFile(lock, text).empty()) return OldLock::Free;
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    const long pid = lines.size() >= 3 ? std::strtol(lines[0].c_str(), nullptr, 10) : 0;
+    if (pid <= 0 || lines[2] != hostName() || (::kill(pid_t(pid), 0) != 0 && errno != EPERM))
+        return OldLock::Free;
+    // A number reused by another program holds nothing, as QLockFile judges it.
+    const std::string program = programOf(std::to_string(pid));
+    return program.empty() || program == lines[1] ? OldLock::Held : OldLock::Free;
 }
 
 } // namespace
 
 UserSettingsStore::UserSettingsStore() : UserSettingsStore(defaultFilePath()) {}
 
-UserSettingsStore::UserSettingsStore(const QString& filePath) : path(filePath) {
+UserSettingsStore::UserSettingsStore(const QString& filePath)
+    : path(filePath.isEmpty() ? filePath : QFileInfo(filePath).absoluteFilePath()) {
+    copy = hex(std::random_device{}() * (1ull << 32) + std::random_device{}(), 16);
     if (path.isEmpty()) {
         qWarning("Mirel: there is no home folder (HOME is not set) to keep the settings in; "
                  "nothing will be saved");
         return;
     }
-    if (!reload())
+    std::string text;
+    std::string why = readFile(QFile::encodeName(path).toStdString(), text);
+    if (why.empty() && !reload()) why = "it holds no settings";
+    if (!why.empty())
         qWarning("Mirel: the settings in %s were not read (%s); playing with the defaults",
-                 qUtf8Printable(QDir::toNativeSeparators(path)),
-                 qUtf8Printable(troubleWith(path, false, QStringLiteral("it holds no settings"))));
+                 qUtf8Printable(QDir::toNativeSeparators(path)), why.c_str());
+}
+
+UserSettingsStore::~UserSettingsStore() {
+    if (keptFd >= 0) ::close(keptFd); // what is kept there waits for another copy
 }
 
 QString UserSettingsStore::defaultFilePath() {
     // A relative XDG_CONFIG_HOME is to be ignored; so is a home that is no absolute path.
     // With no home at all there is nowhere to keep the settings: "" keeps nothing.
     const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-    if (isAbsolute(config)) return QFile::decodeName(config) + QStringLiteral("/Mirel/Mirel.conf");
+    if (config.startsWith('/')) return QFile::decodeName(config) + QStringLiteral("/Mirel/Mirel.conf");
     QByteArray home = qgetenv("HOME");
-    if (!isAbsolute(home)) {
+    if (!home.startsWith('/')) {
         const passwd* user = ::getpwuid(::getuid());
         home = user && user->pw_dir ? QByteArray(user->pw_dir) : QByteArray();
     }
-    if (!isAbsolute(home) || home == "/" || !QFileInfo(QFile::decodeName(home)).isDir())
+    if (!home.startsWith('/') || home == "/" || !QFileInfo(QFile::decodeName(home)).isDir())
         return {};
     return QFile::decodeName(home) + QStringLiteral("/.config/Mirel/Mirel.conf");
 }
 
-QString UserSettingsStore::realPath() const {
-    QFileInfo info(path);
-    for (int links = 0; info.isSymLink() && links < 40; ++links)
-        info.setFile(info.symLinkTarget());
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
-}
-
-void UserSettingsStore::sayOnce(const QString& line) {
-    if (said.contains(line)) return;
-    said.insert(line);
-    qWarning("%s", qUtf8Printable(line));
-}
-
-void UserSettingsStore::clearLeftovers(const QString& real) {
-    const QString folder = QFileInfo(real).absolutePath();
-    for (const QString& name : {real + QStringLiteral(".lock"), real + QStringLiteral(".lock.rmlock")}) {
-        const QFileInfo lock(name);
-        if (!lock.exists() && !lock.isSymLink()) continue;
-        QString what;
-        if (lock.isSymLink()) {
-            what = QStringLiteral("a link");
-        } else if (lock.isDir()) {
-            what = QStringLiteral("a folder");
-        } else if (!lock.isFile()) {
-            what = QStringLiteral("no plain file");
-        } else {
-            QFile file(name);
-            const bool readable = file.open(QIODevice::ReadOnly);
-            const QByteArray text = readable ? file.read(4096) : QByteArray();
-            if (readable && namesRunningProcess(text)) continue; // a lock, or QLockFile's call
-            if (ageMs(lock) < MomentMs && (!readable || text.isEmpty())) continue; // being written
-            what = !readable ? QStringLiteral("an unreadable lock")
-                   : text.isEmpty() ? QStringLiteral("an empty lock")
-                                    : QStringLiteral("a lock left by a copy that ended");
-            if (readable && lock.isWritable() && !text.isEmpty()) continue; // QLockFile's own case
-        }
-        const bool removed = lock.isDir() && !lock.isSymLink()
-                                 ? QDir().rmdir(name)
-                                 : ::unlink(QFile::encodeName(name).constData()) == 0;
-        if (!removed)
-            sayOnce(QStringLiteral("Mirel: %1 named %2 stands in the way of saving the settings "
-                                   "and cannot be removed")
-                        .arg(what, QDir::toNativeSeparators(name)));
+std::string UserSettingsStore::realPath() const {
+    std::string file = QFile::encodeName(path).toStdString();
+    char target[PATH_MAX];
+    ssize_t n = 0;
+    for (int links = 0; links < 40 && (n = ::readlink(file.c_str(), target, sizeof target)) > 0; ++links) {
+        const std::string to(target, std::size_t(n));
+        file = to[0] == '/' ? to : file.substr(0, file.rfind('/') + 1) + to;
     }
-    // Temporary files of saves killed before they were renamed: a live save holds the lock.
-    const QRegularExpression temporary(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(QFileInfo(real).fileName())));
-    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
-        if (temporary.match(file.fileName()).hasMatch() && ageMs(file) >= MomentMs)
-            QFile::remove(file.absoluteFilePath());
-}
-
-QStringList UserSettingsStore::endedCopiesKept(const QString& real) const {
-    const QFileInfo store(real);
-    const QRegularExpression kept(QStringLiteral("^%1\\.pending-(\\d+)-(\\d+)$")
-                                      .arg(QRegularExpression::escape(store.fileName())));
-    QStringList ended;
-    for (const QFileInfo& file : QDir(store.absolutePath()).entryInfoList(QDir::Files | QDir::Hidden)) {
-        const QRegularExpressionMatch match = kept.match(file.fileName());
-        if (!match.hasMatch() || file.absoluteFilePath() == ownKept) continue;
-        if (startOf(match.captured(1)) == match.captured(2)) continue; // its copy still runs
-        ended << file.absoluteFilePath();
+    const std::size_t slash = file.rfind('/');
+    if (char* folder = ::realpath(file.substr(0, slash).c_str(), nullptr)) {
+        file = folder + file.substr(slash);
+        std::free(folder);
     }
-    return ended;
-}
-
-bool UserSettingsStore::othersKeptChanges() {
-    return !path.isEmpty() && !endedCopiesKept(realPath()).isEmpty();
-}
-
-std::optional<StoreEntries> UserSettingsStore::readFile() const {
-    if (path.isEmpty()) return StoreEntries{};
-    const QFileInfo info(path);
-    // A missing file is a first run. A folder, a named pipe or a device is no store: opening
-    // one could block, and reading it never end.
-    if (!info.exists() && !info.isSymLink()) return StoreEntries{};
-    if (!info.isFile()) return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const qint64 size = file.size();
-    if (size > MaxFileBytes) return std::nullopt;
-    const QByteArray text = file.read(size);
-    if (text.size() != size || !file.atEnd()) return std::nullopt;
-    return parseStoreFile(
-        std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    return file;
 }
 
 bool UserSettingsStore::reload() {
-    std::optional<StoreEntries> entries = readFile();
-    if (!entries || holdsNoStore(*entries, QFileInfo(path).size())) return false;
-    stored = std::move(*entries);
+    std::string text;
+    if (path.isEmpty() || !readFile(QFile::encodeName(path).toStdString(), text).empty()) return path.isEmpty();
+    StoreEntries entries = parseStoreFile(text);
+    if (holdsNoStore(entries, text.size())) return false;
+    stored = std::move(entries);
     return true;
 }
 
@@ -232,122 +203,190 @@ void UserSettingsStore::write(const std::string& name, const std::string& value)
     unsaved[name] = value;
 }
 
+SettingsStore::Outcome UserSettingsStore::failed(const std::string& why) {
+    unsaved.clear();
+    others.clear();
+    const std::string line = "Mirel: the settings were not saved to " +
+                             QFile::encodeName(path).toStdString() + " (" + why +
+                             "); the stored ones are left as they were";
+    if (said.insert(line).second) qWarning("%s", line.c_str());
+    return Outcome::Failed;
+}
+
+bool UserSettingsStore::keepAside(const std::string& real, int folder,
+                                  const std::vector<std::string>& kept) {
+    if (kept.empty() || (keptFd >= 0 && kept == lastKept)) return true;
+    keptPath = real + ".kept-" + copy;
+    if (keptFd < 0) {
+        // Locked for as long as this copy runs. One that another copy took for a dead copy's and
+        // removed in between (it has no link left) is made anew the next time.
+        Fd fd(::open(keptPath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0600));
+        struct stat info {};
+        if (fd.fd < 0 || ::flock(fd.fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd.fd, &info) != 0 ||
+            info.st_nlink == 0)
+            return false;
+        keptFd = std::exchange(fd.fd, -1);
+    }
+    std::string text = "\n"; // apart from a line a failed append tore
+    for (const std::string& line : kept) text += hex(checksum(line), 8) + ' ' + line + '\n';
+    if (!writeFully(keptFd, text) || ::fsync(keptFd) != 0 || ::fsync(folder) != 0) return false;
+    lastKept = kept;
+    return true;
+}
+
+bool UserSettingsStore::othersKeptChanges() {
+    if (path.isEmpty()) return false;
+    const std::string real = realPath();
+    const std::string prefix = real.substr(real.rfind('/') + 1) + ".kept-";
+    DIR* folder = ::opendir(real.substr(0, real.rfind('/')).c_str());
+    bool found = false;
+    while (dirent* entry = folder && !found ? ::readdir(folder) : nullptr) {
+        const Fd fd(ofPattern(entry->d_name, prefix) && entry->d_name != prefix + copy
+                        ? ::openat(::dirfd(folder), entry->d_name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC)
+                        : -1);
+        found = fd.fd >= 0 && ::flock(fd.fd, LOCK_EX | LOCK_NB) == 0;
+    }
+    if (folder) ::closedir(folder);
+    return found;
+}
+
 bool UserSettingsStore::save(const std::function<void()>& writeAll) {
-    // With nothing to keep aside, this save waits for the lock as saves always did.
-    const int wait = std::exchange(lockWaitMs, 5000);
-    keepAside = false;
-    const Outcome outcome = save(writeAll, {});
-    keepAside = true;
-    lockWaitMs = wait;
-    return outcome == Outcome::Saved;
+    return attempt(writeAll, nullptr) == Outcome::Saved;
 }
 
 SettingsStore::Outcome UserSettingsStore::save(const std::function<void()>& writeAll,
-                                               const StoreEntries& kept) {
-    QString trouble = QStringLiteral("it could not be written");
-    const auto failed = [&] {
-        unsaved.clear();
-        others.clear();
-        sayOnce(QStringLiteral("Mirel: the settings were not saved to %1 (%2); the stored ones "
-                               "are left as they were")
-                    .arg(QDir::toNativeSeparators(path), troubleWith(path, true, trouble)));
-        return Outcome::Failed;
-    };
+                                               const std::vector<std::string>& kept) {
+    return attempt(writeAll, &kept);
+}
+
+SettingsStore::Outcome UserSettingsStore::attempt(const std::function<void()>& writeAll,
+                                                  const std::vector<std::string>* kept) {
     if (path.isEmpty()) {
         unsaved.clear();
         return Outcome::Failed;
     }
+    const std::string real = realPath();
+    const std::string base = real.substr(real.rfind('/') + 1);
+    QDir().mkpath(QFile::decodeName(real.substr(0, real.rfind('/')).c_str()));
+    const Fd folder(::open(real.substr(0, real.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.fd < 0) return failed(std::string("its folder cannot be opened: ") + std::strerror(errno));
 
-    const QString real = realPath();
-    const QFileInfo info(real);
-    if (!QDir().mkpath(info.absolutePath())) return failed();
-    if (ownKept.isEmpty()) {
-        const QString pid = QString::number(QCoreApplication::applicationPid());
-        ownKept = real + QStringLiteral(".pending-%1-%2").arg(pid, startOf(pid));
-    }
-    clearLeftovers(real);
-    QLockFile lock(real + QStringLiteral(".lock"));
-    if (!lock.tryLock(lockWaitMs)) {
-        if (lock.error() != QLockFile::LockFailedError || !keepAside) {
-            if (lock.error() == QLockFile::LockFailedError)
-                trouble = QStringLiteral("another copy of the game holds its lock");
-            else
-                trouble = QStringLiteral("its lock cannot be made");
-            return failed();
-        }
+    ino_t lockMade = 0;
+    const std::string lock = real + ".lock";
+    const auto stillOurs = [&] {
+        struct stat info {};
+        return ::lstat(lock.c_str(), &info) == 0 && info.st_ino == lockMade;
+    };
+    struct Unlock {
+        std::function<void()> then;
+        ~Unlock() { then(); }
+    } unlock{[&] { if (lockMade != 0 && stillOurs()) ::unlink(lock.c_str()); }};
+    if ((::flock(folder.fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) ||
+        takeOldLock(lock, lockMade) == OldLock::Held) {
         unsaved.clear();
-        const QString why = QStringLiteral("another copy of the game holds its lock");
-        // Kept aside whole, in one piece, with no lock: the file is this copy's alone.
-        const std::string text = formatStoreFile(kept);
-        QSaveFile file(ownKept);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
-            trouble = why;
-            return failed();
-        }
-        syncFolder(info.absolutePath());
-        sayOnce(QStringLiteral("Mirel: the settings are not saved to %1 yet (%2); they are kept "
-                               "in %3 until they can be")
-                    .arg(QDir::toNativeSeparators(path), why, QDir::toNativeSeparators(ownKept)));
+        const std::string why = "another copy of the game holds it";
+        if (!kept) return failed(why);
+        if (!keepAside(real, folder.fd, *kept))
+            return failed(why + ", and the changes could not be kept aside: " + std::strerror(errno));
+        const std::string line = "Mirel: the settings are not saved to " +
+                                 QFile::encodeName(path).toStdString() + " yet (" + why +
+                                 "); they are kept in " + keptPath + " until they can be";
+        if (said.insert(line).second) qWarning("%s", line.c_str());
         return Outcome::Kept;
     }
-    std::optional<StoreEntries> now = readFile();
-    if (!now) {
-        trouble = QStringLiteral("it could not be read");
-        return failed();
-    }
-    // A file that holds no store (garbage written over it, say) is kept aside under a name
-    // that says so, and what this copy last read stands in for it.
-    if (holdsNoStore(*now, QFileInfo(real).size())) {
-        const QString aside = real + QStringLiteral(".unreadable-") +
-                              QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-        if (QFile::rename(real, aside))
-            qWarning("Mirel: %s held no settings; it is kept as %s, and the settings this copy "
-                     "had are saved in its place",
-                     qUtf8Printable(QDir::toNativeSeparators(path)),
-                     qUtf8Printable(QDir::toNativeSeparators(aside)));
-        *now = stored;
-    }
-    stored = std::move(*now);
 
-    // What copies that ended kept: their switches under the store's, their scores for writeAll.
-    const QStringList endedKept = endedCopiesKept(real);
+    std::string text;
+    const std::string why = readFile(real, text);
+    if (!why.empty()) return failed(why);
+    if (!text.empty() && ::access(real.c_str(), W_OK) != 0) return failed("it is read-only");
+    StoreEntries now = parseStoreFile(text);
+    // A file that holds no store (garbage written over it, say) is kept aside under a name that
+    // says so, and what this copy last read stands in for it.
+    if (holdsNoStore(now, text.size())) {
+        char stamp[32];
+        const std::time_t t = std::time(nullptr);
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&t));
+        const std::string aside = real + ".unreadable-" + stamp;
+        if (::rename(real.c_str(), aside.c_str()) == 0)
+            qWarning("Mirel: %s held no settings; it is kept as %s, and the settings this copy "
+                     "had are saved in its place", real.c_str(), aside.c_str());
+        now = stored;
+    }
+    stored = std::move(now);
+
+    // What copies that have ended kept aside, and temporary files of saves killed before their
+    // rename: a save that runs holds the lock this one has now. Only this user's files.
+    std::vector<std::pair<std::string, Fd>> merged;
     others.clear();
-    for (const QString& name : endedKept) {
-        QFile file(name);
-        if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes) continue;
-        const QByteArray text = file.readAll();
-        StoreEntries entries = parseStoreFile(std::string_view(text.constData(), size_t(text.size())));
-        for (const auto& [key, value] : entries)
-            if (key.rfind(Section, 0) == 0) stored[key] = value;
-        others.push_back(std::move(entries));
+    if (DIR* names = ::fdopendir(::dup(folder.fd))) {
+        while (const dirent* entry = ::readdir(names)) {
+            const std::string name = entry->d_name;
+            struct stat info {};
+            if (::fstatat(folder.fd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+                info.st_uid != ::geteuid() || !S_ISREG(info.st_mode))
+                continue;
+            if (ofPattern(name, base + ".new-")) ::unlinkat(folder.fd, name.c_str(), 0);
+            if (!ofPattern(name, base + ".kept-") || name == base + ".kept-" + copy) continue;
+            Fd fd(::openat(folder.fd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+            std::string lines;
+            if (fd.fd < 0 || ::flock(fd.fd, LOCK_EX | LOCK_NB) != 0 || !readAll(fd.fd, lines).empty())
+                continue; // its copy runs, or it cannot be read: it stays as it is
+            std::istringstream in(lines);
+            for (std::string line; std::getline(in, line);)
+                if (line.size() > 9 && line[8] == ' ' && line.substr(0, 8) == hex(checksum(line.substr(9)), 8))
+                    others.push_back(line.substr(9));
+            merged.emplace_back(name, std::move(fd));
+        }
+        ::closedir(names);
     }
 
     writeAll();
     others.clear();
     StoreEntries entries = stored;
-    for (const auto& [name, value] : unsaved)
-        entries[Section + name] = value;
-
-    const std::string text = formatStoreFile(entries);
-    // Escaped, what was read can grow past what a start-up reads; such a file would be lost.
-    if (qint64(text.size()) > MaxFileBytes) {
-        trouble = QStringLiteral("it would be larger than %1 KiB").arg(MaxFileBytes / 1024);
-        return failed();
-    }
-    QSaveFile file(real);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != qint64(text.size()) ||
-        !file.commit()) {
-        trouble = file.errorString();
-        return failed();
-    }
-    syncFolder(info.absolutePath());
-    for (const QString& name : endedKept)
-        QFile::remove(name);
-    QFile::remove(ownKept);
-    stored = std::move(entries);
+    for (const auto& [name, value] : unsaved) entries[Section + name] = value;
     unsaved.clear();
+    text = formatStoreFile(entries);
+    // Escaped, what was read can grow past what a start-up reads; such a file would be lost.
+    if (text.size() > std::size_t(MaxFileBytes)) return failed("it would be larger than 256 KiB");
+
+    // Written in full and synced before it replaces the store, each step checked: Qt's
+    // QSaveFile::commit() can report success after a write failed.
+    const std::string temporary = real + ".new-" + copy;
+    struct stat old {};
+    const bool existed = ::stat(real.c_str(), &old) == 0;
+    Fd file(::openat(folder.fd, (base + ".new-" + copy).c_str(),
+                     O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
+    bool written = file.fd >= 0 && (!existed || ::fchmod(file.fd, old.st_mode & 07777) == 0) &&
+                   writeFully(file.fd, text) && ::fsync(file.fd) == 0;
+    int error = written ? 0 : errno;
+    if (file.fd >= 0 && ::close(std::exchange(file.fd, -1)) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    // A copy before this one takes a lock older than 30 s for a dead copy's: this save waited
+    // that long, and writes nothing.
+    if (written && lockMade != 0 && !stillOurs()) {
+        ::unlink(temporary.c_str());
+        return failed("a copy of the game before this one took its lock");
+    }
+    if (written && ::rename(temporary.c_str(), real.c_str()) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        ::unlink(temporary.c_str());
+        return failed(error == ENOSPC ? "its disk is full" : std::strerror(error));
+    }
+    if (::fsync(folder.fd) != 0 && said.insert("fsync").second)
+        qWarning("Mirel: the folder of %s could not be synced (%s); the settings may not last a "
+                 "power cut", real.c_str(), std::strerror(errno));
+    for (const auto& [name, fd] : merged) ::unlinkat(folder.fd, name.c_str(), 0);
+    if (keptFd >= 0) {
+        ::unlink(keptPath.c_str());
+        ::close(std::exchange(keptFd, -1));
+        lastKept.clear();
+    }
+    stored = std::move(entries);
     return Outcome::Saved;
 }
 

@@ -3,10 +3,10 @@
 #include "settings/SettingsStore.h"
 #include "settings/StoreFile.h"
 
-#include <QSet>
 #include <QString>
 
-#include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace mirel {
@@ -16,25 +16,25 @@ namespace mirel {
 // sections and keys in the file are kept as they are.
 //
 // A file that cannot be read in full - unreadable, not a plain file, larger than MaxFileBytes -
-// leaves the defaults in play and is never written over. A save holds the lock file beside the
-// store's real file, symbolic links followed ("Mirel.conf.lock", which older copies of the game
-// take too), while it reads the file afresh and replaces it in one piece (a temporary file
-// renamed over it, the folder synced after); or it changes nothing and says why on standard
-// error. A save never waits for the lock longer than a moment (a second when the program
-// ends): when it cannot have it, it keeps its changes in "Mirel.conf.pending-<pid>-<start>"
-// beside the store, which it replaces at each such save and removes once it has saved, and
-// which the next save of any copy merges once this copy has ended. Leftovers that are no lock
-// of a running copy (an empty or unreadable lock or ".rmlock", one a dead copy left, a folder
-// or a link in its place) are removed, and so are temporary files a killed save left.
+// leaves the defaults in play and is never written over. A save holds a kernel lock (flock) on
+// the folder of the store's real file, links followed, which ends with its holder and which no
+// file can block; while it writes it also holds "Mirel.conf.lock" as copies of the game before
+// this one take it (and takes one of theirs that names a running process of this machine as
+// held). It reads the file afresh and replaces it in one piece: "Mirel.conf.new-<copy>"
+// written, synced and renamed over it, the folder synced; or it changes nothing and says why on
+// standard error, once. It never waits: when the store is held it appends its changes, each
+// line checked, to "Mirel.conf.kept-<copy>", which it holds a kernel lock on while it runs and
+// removes once it has saved; any copy's save merges such a file once its lock is free. The
+// store removes no file but those of these patterns, and only its own user's.
 class UserSettingsStore final : public SettingsStore {
 public:
     // The game writes well under a kilobyte. A larger file is not a store it wrote, and
-    // reading one costs start-up time out of all proportion (tens of milliseconds at this
-    // size, seconds at 50 MB).
-    static constexpr qint64 MaxFileBytes = 256 * 1024;
+    // reading one costs start-up time out of all proportion.
+    static constexpr long MaxFileBytes = 256 * 1024;
 
     UserSettingsStore();
     explicit UserSettingsStore(const QString& filePath);
+    ~UserSettingsStore() override;
 
     static QString defaultFilePath();
     const QString& filePath() const { return path; }
@@ -43,28 +43,23 @@ public:
     void write(const std::string& key, const std::string& value) override;
     bool reload() override;
     bool save(const std::function<void()>& writeAll) override;
-    Outcome save(const std::function<void()>& writeAll, const StoreEntries& kept) override;
-    std::vector<StoreEntries> keptByOthers() override { return others; }
+    Outcome save(const std::function<void()>& writeAll, const std::vector<std::string>& kept) override;
+    std::vector<std::string> keptByOthers() override { return others; }
     bool othersKeptChanges() override;
-    void ending() override { lockWaitMs = 1000; }
 
 private:
-    // The whole file, or nothing when it cannot be read in full; a missing file is empty.
-    std::optional<StoreEntries> readFile() const;
-    // The store's real file: symbolic links to it and its folder followed.
-    QString realPath() const;
-    // Removes what stands in the lock's way and belongs to no running copy.
-    void clearLeftovers(const QString& real);
-    // The files of kept changes beside `real` whose copies have ended.
-    QStringList endedCopiesKept(const QString& real) const;
-    void sayOnce(const QString& line);
+    std::string realPath() const;
+    Outcome attempt(const std::function<void()>& writeAll, const std::vector<std::string>* kept);
+    bool keepAside(const std::string& real, int folder, const std::vector<std::string>& kept);
+    Outcome failed(const std::string& why);
 
     QString path;
-    QString ownKept;
-    int lockWaitMs = 100;
-    bool keepAside = true;
-    QSet<QString> said;
-    std::vector<StoreEntries> others; // during a save: what ended copies kept
+    std::string copy;      // this copy's random name
+    int keptFd = -1;       // this copy's file of kept changes, locked while it is open
+    std::string keptPath;
+    std::vector<std::string> lastKept;
+    std::set<std::string> said;
+    std::vector<std::string> others; // during a save: what ended copies kept
     StoreEntries stored;  // every key of the file as last read, sections included
     StoreEntries unsaved; // keys of the section "Settings", set since the last save
 };

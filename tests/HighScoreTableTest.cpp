@@ -163,6 +163,16 @@ private slots:
             << empty << QStringList{"rank 300", "type ANNA", "other 100 X", "refresh", "save"}
             << "300 ANNA, 100 X"
             << "300 ANNA, 100 X";
+        QTest::newRow("kept changes merged twice, and saved by their copy too: each score once")
+            << empty << QStringList{"rank 300", "type AN", "keep", "type NA", "rank 50", "type B",
+                                    "keep", "merge", "merge", "save", "merge"}
+            << "300 ANNA, 50 B"
+            << "300 ANNA, 50 B";
+        QTest::newRow("rows an earlier release moved keep their identities: saved once")
+            << full << QStringList{"rank 75", "type A", "save", "older 95 X", "older 85 Y",
+                                   "type B", "save", "keep", "merge"}
+            << "100 P1, 95 X, 90 P2, 85 Y, 80 P3, 75 AB, 70 P4, 60 P5, 50 P6, 40 P7"
+            << "100 P1, 90 P2, 80 P3, 75 AB, 70 P4, 60 P5, 50 P6, 40 P7, 30 P8, 20 P9";
         QTest::newRow("a score the other copy's pushed out is not brought back")
             << full << QStringList{"rank 15",    "type LOW", "save", "other 95 X",
                                    "other 95 Y", "refresh",  "save"}
@@ -176,6 +186,7 @@ private slots:
         HighScoreTable mine = stored;
         ScoreChanges changes;
         std::int16_t typing = 0;
+        std::vector<std::string> kept;
         for (const QString& step : steps) {
             const QStringList word = step.split(' ');
             if (word[0] == "rank") {
@@ -189,6 +200,19 @@ private slots:
                 changes.saved(mine);
             } else if (word[0] == "refresh") {
                 changes.refresh(mine, stored);
+            } else if (word[0] == "keep") { // what a copy that cannot save appends
+                for (const std::string& line : changes.records(mine)) kept.push_back(line);
+            } else if (word[0] == "merge") { // by a copy after this one ended
+                ScoreChanges::replay(stored, kept);
+            } else if (word[0] == "older") {
+                // A copy of an earlier release ranks a score: the identities stay under their
+                // keys while the rows move, and are read back by their checks.
+                std::vector<std::string> ids;
+                for (std::int16_t r = 1; r <= TableSize; ++r)
+                    ids.push_back(ScoreChanges::storedId(stored, r));
+                const std::int16_t rank = rankNewScore(stored, word[1].toInt());
+                stored.HighScoreNames[rank] = word[2].toStdString();
+                ScoreChanges::attachIds(stored, ids);
             } else {
                 QCOMPARE(word[0], "other");
                 const std::int16_t rank = rankNewScore(stored, word[1].toInt());

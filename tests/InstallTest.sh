@@ -99,7 +99,7 @@ png_size() { # file -> "WIDTHxHEIGHT", or nothing when it is not a PNG
     [ "${b[*]:0:8}" = "137 80 78 71 13 10 26 10" ] || return 0
     echo "$(((b[16] << 24) | (b[17] << 16) | (b[18] << 8) | b[19]))x$(((b[20] << 24) | (b[21] << 16) | (b[22] << 8) | b[23]))"
 }
-for size in 32 48 64 128 256; do
+for size in 16 24 32 48 64 128 256; do
     icon="$prefix/$data_dir/icons/hicolor/${size}x${size}/apps/$id.png"
     if [ ! -f "$icon" ]; then
         fail "no ${size}x${size} icon"

@@ -322,9 +322,10 @@ class Stack:
         return None if found == "over" else found
 
     def dialogs(self):
-        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Mirel$"],
+        title = "^%s$" % self.names.get("High scores", "High scores")
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
                              env=self.env, capture_output=True, text=True).stdout.split()
-        return [w for w in out if w != self.window]
+        return out
 
     def play(self):
         self.heard = 0

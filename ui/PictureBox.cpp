@@ -18,9 +18,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     makeReadable();
     connect(&ScaledPictures::instance(), &ScaledPictures::drawn, this, [this] {
-        if (factor == 1.0) return;
-        paintCanvasAgain();
-        update();
+        if (factor != 1.0) update();
     });
 }
 
@@ -41,20 +39,10 @@ void PictureBox::setTwipGeometry(int l, int t, int w, int h) {
 
 void PictureBox::setScale(double f, QPoint o) {
     if (f == factor && o == origin) return;
-    const bool resized = f != factor;
     factor = f;
     origin = o;
     setTwipGeometry(left, top, width, height);
-    if (resized) paintCanvasAgain();
     update();
-}
-
-void PictureBox::paintCanvasAgain() {
-    if (canvas.isNull()) return;
-    canvas = QImage();
-    for (const auto& [at, picture] : cells)
-        paintOnCanvas(picture, at.first, at.second);
-    painted = {};
 }
 
 void PictureBox::moveTwips(int l, int t) {
@@ -92,53 +80,14 @@ void PictureBox::autoSize() {
 }
 
 void PictureBox::paintPicture(const QPixmap& picture, int xTwips, int yTwips) {
-    cells[{xTwips, yTwips}] = picture;
-    paintOnCanvas(picture, xTwips, yTwips);
-}
-
-void PictureBox::paintOnCanvas(const QPixmap& picture, int xTwips, int yTwips) {
-    if (canvas.isNull()) {
-        const qreal ratio = devicePixelRatioF();
-        canvas = QImage(size() * ratio, QImage::Format_RGB32);
-        canvas.setDevicePixelRatio(ratio);
-        canvas.fill(Qt::black);
-    }
+    // Painted again at a place, a picture goes over whatever it overlaps, as on a canvas.
+    const std::pair<int, int> place(xTwips, yTwips);
+    if (const auto before = placed.find(place); before != placed.end())
+        cells.erase(before->second);
+    placed[place] = paintings;
+    cells.emplace(paintings++, std::pair(place, picture));
     const QPoint at(firstPixelAt(xTwips, factor), firstPixelAt(yTwips, factor));
-    const QImage exact =
-        factor == 1.0
-            ? QImage()
-            : ScaledPictures::instance().exact(picture, factor, canvas.devicePixelRatio());
-    if (factor != 1.0 && exact.isNull()) {
-        // Not drawn for this size yet: the nearest there is, for now.
-        QPainter painter(&canvas);
-        ScaledPictures::instance().paint(painter, at, picture, factor);
-        painted |= QRect(at, (picture.deviceIndependentSize() * factor).toSize() + QSize(1, 1));
-        return;
-    }
-    const QImage source = factor == 1.0 ? picture.toImage() : exact;
-    painted |= QRect(at, source.deviceIndependentSize().toSize());
-
-    // The board is painted a whole group at a time: an opaque picture drawn at the canvas's
-    // own scale is a plain copy of its pixels, which is what drawing it would give.
-    const qreal ratio = canvas.devicePixelRatio();
-    if (source.format() == QImage::Format_RGB32 && source.devicePixelRatio() == ratio &&
-        ratio == std::floor(ratio)) {
-        const QPoint origin = at * ratio;
-        const QRect target = QRect(origin, source.size()) & canvas.rect();
-        if (target.isEmpty()) return;
-        const QPoint from = target.topLeft() - origin;
-        const auto bytes = std::size_t(target.width()) * sizeof(QRgb);
-        uchar* to = canvas.bits() + target.top() * canvas.bytesPerLine() +
-                    target.left() * qsizetype(sizeof(QRgb));
-        for (int y = 0; y < target.height(); ++y, to += canvas.bytesPerLine())
-            std::memcpy(to, source.constScanLine(from.y() + y) + from.x() * sizeof(QRgb), bytes);
-        return;
-    }
-    QPainter painter(&canvas);
-    if (factor == 1.0)
-        painter.drawPixmap(at, picture);
-    else
-        painter.drawImage(at, source);
+    painted |= QRect(at, (picture.deviceIndependentSize() * factor).toSize() + QSize(1, 1));
 }
 
 void PictureBox::refresh() {
@@ -146,21 +95,33 @@ void PictureBox::refresh() {
     painted = {};
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    // The canvas is opaque: where it lies nothing under it shows.
-    const bool covered = !canvas.isNull() &&
-                         QRect(QPoint(), canvas.deviceIndependentSize().toSize()).contains(rect());
+    // What is painted on the box covers it, on black; nothing else is kept of it but the
+    // pictures by their places, painted again from them.
+    if (!cells.empty()) {
+        painter.fillRect(rect(), Qt::black);
+        const QRect wanted = event->rect();
+        for (const auto& [order, cell] : cells) {
+            const auto& [at, picture] = cell;
+            const QPoint to(firstPixelAt(at.first, factor), firstPixelAt(at.second, factor));
+            const QRect covers(to, (picture.deviceIndependentSize() * factor).toSize() + QSize(1, 1));
+            if (!covers.intersects(wanted)) continue;
+            if (factor == 1.0)
+                painter.drawPixmap(to, picture);
+            else
+                ScaledPictures::instance().paint(painter, to, picture, factor);
+        }
+    }
     // The border is a pixel wide at the size the game opens with, and grows with the rest.
     const int line = border ? std::max(1, toPixels(TwipsPerPixel, factor)) : 0;
-    if (!covered) {
+    if (cells.empty()) {
         painter.fillRect(rect(), Qt::black);
         if (!shown.isNull() && factor == 1.0)
             painter.drawPixmap(line, line, shown);
         else if (!shown.isNull())
             ScaledPictures::instance().paint(painter, QPointF(line, line), shown, factor);
     }
-    if (!canvas.isNull()) painter.drawImage(0, 0, canvas);
     if (border && factor == 1.0) {
         painter.setPen(QColor(0x8a, 0x4b, 0xc8));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -18,8 +18,9 @@ extern const char* const unreadProperty;
 extern const char* const gameWindowProperty;
 
 // A box that shows one picture, placed in twips. It can also keep pictures painted onto it
-// at twip positions, so that a board covered by another window comes back as it was; what
-// is painted shows on the next refresh.
+// at twip positions, so that a board covered by another window comes back as it was: the
+// pictures by their places, drawn at every size from the pictures themselves, never a copy of
+// the box's pixels. What is painted shows on the next refresh.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -128,15 +129,15 @@ private:
 
 public:
     ~PictureBox() override;
-    QImage canvas;
-    QRect painted; // on the canvas since the last refresh
-    // What lies on the canvas, by the twip position it was painted at, to paint it again at
-    // another size.
-    std::map<std::pair<int, int>, QPixmap> cells;
+    // What is painted on the box in the order it was painted, each picture with the twip
+    // position it was painted at (the last one painted at a place); the box shows these
+    // rather than its picture once there are any.
+    std::map<unsigned long long, std::pair<std::pair<int, int>, QPixmap>> cells;
+    std::map<std::pair<int, int>, unsigned long long> placed; // to its entry in cells
+    unsigned long long paintings = 0;
+    QRect painted; // since the last refresh
     double factor = 1;
     QPoint origin;
-    void paintOnCanvas(const QPixmap& picture, int xTwips, int yTwips);
-    void paintCanvasAgain();
 };
 
 } // namespace mirel

@@ -5,14 +5,24 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QPainter>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QThread>
+#include <QTimer>
 
+#include <cctype>
 #include <cmath>
+#include <cstring>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace mirel {
 
 namespace {
+
+// Each drawing handed to the drawing thread, told when QT_LOGGING_RULES="mirel.drawing=true".
+Q_LOGGING_CATEGORY(drawingLog, "mirel.drawing", QtWarningMsg)
 
 // Compiled-in pixmaps by their identity, to the picture each one is.
 QHash<qint64, int>& known() {
@@ -26,16 +36,30 @@ QSizeF drawnSize(const QPixmap& picture, double scale, double ratio) {
            ratio;
 }
 
+// The numbered family a picture belongs to (ball0..ball5, digit0..digit9), or empty: when
+// one of them shows, the others are wanted next.
+QByteArray familyOf(int id) {
+    QByteArray name(art::PictureNames[id]);
+    if (name.isEmpty() || !std::isdigit(static_cast<unsigned char>(name.back()))) return {};
+    while (!name.isEmpty() && std::isdigit(static_cast<unsigned char>(name.back()))) name.chop(1);
+    return name;
+}
+
+bool compiledIn(double scale) {
+    return scale == 1.0 || scale == 2.0;
+}
+
 } // namespace
+
+ScaledPictures::ScaledPictures()
+    : pictures(art::PictureCount), asked(art::PictureCount), underWay(art::PictureCount) {}
 
 ScaledPictures& ScaledPictures::instance() {
     // Made on the program's main thread, and kept to its end.
     static ScaledPictures* pictures = [] {
         auto* made = new ScaledPictures;
         if (QCoreApplication::instance() != nullptr)
-            connect(qApp, &QCoreApplication::aboutToQuit, made, [made] {
-                if (made->cancelPending) *made->cancelPending = true;
-            });
+            connect(qApp, &QCoreApplication::aboutToQuit, made, [made] { made->stop(); });
         return made;
     }();
     return *pictures;
@@ -49,16 +73,25 @@ int ScaledPictures::idOf(const QPixmap& picture) const {
     return known().value(picture.cacheKey(), -1);
 }
 
-QImage ScaledPictures::exact(const QPixmap& picture, double factor, double ratio) const {
+double ScaledPictures::readyScale() const {
+    if (settled == 0 || drawingsUnderWay > 0 || drawScheduled) return 0;
+    for (std::size_t id = 0; id < asked.size(); ++id)
+        if (askedScale == settled && asked[id] && pictures[id].isNull()) return 0;
+    return settled;
+}
+
+QImage ScaledPictures::exact(const QPixmap& picture, double factor, double ratio) {
     const int id = idOf(picture);
     if (id < 0) return {};
     const double scale = factor * ratio;
-    if (scale == 1.0 || scale == 2.0) {
+    if (compiledIn(scale)) {
         QImage packed = art::packedPicture(art::PictureId(id), scale == 2.0);
         packed.setDevicePixelRatio(ratio);
         return packed;
     }
-    if (scale == ready && ratio == ratioOfReady) return pictures[std::size_t(id)];
+    if (scale == settled && ratio == ratioOfSettled && !pictures[std::size_t(id)].isNull())
+        return pictures[std::size_t(id)];
+    ask(id, scale);
     return {};
 }
 
@@ -75,41 +108,70 @@ void ScaledPictures::paint(QPainter& painter, QPointF at, const QPixmap& picture
     }
     // Until the exact drawing is ready: the nearest size there is, reduced rather than
     // enlarged where there is a choice.
-    want(factor, ratio);
     const double scale = factor * ratio;
     const QRectF target(at, drawnSize(picture, scale, ratio));
     const int id = idOf(picture);
+    // Enlarged without smoothing: it shows for a tenth of a second or so, and smoothing a
+    // whole screen of pictures would put off the crisp ones.
     painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (id < 0) {
         painter.drawPixmap(target, picture, QRectF(picture.rect()));
     } else {
+        const bool haveSettled = !pictures[std::size_t(id)].isNull();
         double best = 0;
-        for (double from : {1.0, 2.0, ready})
+        for (double from : {1.0, 2.0, haveSettled ? settled : 0.0})
             if (from > 0 && ((best < scale && from > best) || (from >= scale && from < best)))
                 best = from;
-        const QImage source = best == ready ? pictures[std::size_t(id)]
-                                            : art::packedPicture(art::PictureId(id), best == 2.0);
+        const QImage source = haveSettled && best == settled
+                                  ? pictures[std::size_t(id)]
+                                  : art::packedPicture(art::PictureId(id), best == 2.0);
         painter.drawImage(target, source, QRectF(source.rect()));
     }
     painter.restore();
 }
 
+void ScaledPictures::ask(int id, double scale) {
+    if (scale != askedScale) {
+        askedScale = scale;
+        std::fill(asked.begin(), asked.end(), false);
+    }
+    if (asked[std::size_t(id)]) return;
+    asked[std::size_t(id)] = true;
+    if (const QByteArray family = familyOf(id); !family.isEmpty())
+        for (std::size_t other = 0; other < art::PictureCount; ++other)
+            if (familyOf(int(other)) == family) asked[other] = true;
+    // Asked for at the settled size (a screen that opens, a piece set changed): drawn once
+    // the painting that asked is over.
+    if (scale == settled && !drawScheduled) {
+        drawScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            drawScheduled = false;
+            drawAsked();
+        });
+    }
+}
+
 void ScaledPictures::want(double factor, double ratio) {
     const double scale = factor * ratio;
-    if (scale == 1.0 || scale == 2.0) {
-        // The compiled-in pictures serve; nothing drawn is kept.
-        if (cancelPending) *cancelPending = true;
-        cancelPending.reset();
-        pending = 0;
-        ready = 0;
-        pictures.clear();
+    if (scale == settled && ratio == ratioOfSettled) {
+        drawAsked();
         return;
     }
-    if ((scale == ready && ratio == ratioOfReady) || scale == pending) return;
-    if (cancelPending) *cancelPending = true;
-    cancelPending.reset();
-    pending = 0;
+    if (settled == 0 && compiledIn(scale)) return;
+    // Another size: what is drawn or under way for the last one is given up.
+    if (cancelSettled) *cancelSettled = true;
+    cancelSettled.reset();
+    std::fill(pictures.begin(), pictures.end(), QImage());
+    std::fill(underWay.begin(), underWay.end(), false);
+    settled = 0;
+#ifdef __GLIBC__
+    // The allocator keeps what was freed for later use, here tens of megabytes at a large
+    // size; a smaller window gives it back (measured: 42 MB kept back at 1x after full
+    // screen at 3840 x 2160 without this, 35 with it, against 30 before).
+    malloc_trim(0);
+#endif
+    if (compiledIn(scale)) return;
     QString problem;
     if (!art::prepareDrawing(problem)) {
         static bool told = false;
@@ -117,28 +179,71 @@ void ScaledPictures::want(double factor, double ratio) {
         told = true;
         return;
     }
-    pending = scale;
-    auto cancel = std::make_shared<std::atomic<bool>>(false);
-    cancelPending = cancel;
-    auto* watcher = new QFutureWatcher<std::vector<QImage>>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, scale, ratio, cancel] {
-        watcher->deleteLater();
-        if (*cancel || scale != pending) return;
-        std::vector<QImage> result = watcher->result();
-        if (result.empty()) return;
-        pictures = std::move(result);
-        ready = scale;
-        ratioOfReady = ratio;
-        pending = 0;
-        cancelPending.reset();
-        emit drawn();
+    settled = scale;
+    ratioOfSettled = ratio;
+    cancelSettled = std::make_shared<std::atomic<bool>>(false);
+    drawAsked();
+    // Then, behind what is on screen, the pieces and digits a game may show next; the
+    // rest is drawn when it shows.
+    if (askedScale != scale) {
+        askedScale = scale;
+        std::fill(asked.begin(), asked.end(), false);
+    }
+    for (std::size_t id = 0; id < art::PictureCount; ++id)
+        if (!familyOf(int(id)).isEmpty()) asked[id] = true;
+    drawAsked();
+}
+
+// Hands what was asked for at the settled size, and is neither drawn nor under way, to the
+// drawing thread as one batch; its drawings come back together.
+void ScaledPictures::drawAsked() {
+    if (settled == 0 || askedScale != settled || stopped) return;
+    std::vector<art::PictureId> batch;
+    for (std::size_t id = 0; id < art::PictureCount; ++id)
+        if (asked[id] && pictures[id].isNull() && !underWay[id]) {
+            underWay[id] = true;
+            batch.push_back(art::PictureId(int(id)));
+        }
+    if (batch.empty()) return;
+    if (!thread) {
+        thread = new QThread(this);
+        thread->setObjectName(QStringLiteral("mirel-drawing"));
+        drawer = new QObject;
+        drawer->moveToThread(thread);
+        connect(thread, &QThread::finished, drawer, &QObject::deleteLater);
+        thread->start(QThread::LowPriority);
+    }
+    ++drawingsUnderWay;
+    qCDebug(drawingLog, "drawing %zu pictures at %g", batch.size(), settled);
+    const double scale = settled;
+    const double ratio = ratioOfSettled;
+    const std::shared_ptr<std::atomic<bool>> cancel = cancelSettled;
+    QMetaObject::invokeMethod(drawer, [this, batch, scale, ratio, cancel] {
+        std::vector<QImage> made;
+        for (const art::PictureId id : batch) {
+            if (*cancel) break;
+            made.push_back(art::drawPicture(id, scale, cancel.get()));
+            made.back().setDevicePixelRatio(ratio);
+        }
+        QMetaObject::invokeMethod(this, [this, batch, images = std::move(made), cancel] {
+            --drawingsUnderWay;
+            if (*cancel) return;
+            for (std::size_t i = 0; i < batch.size(); ++i) {
+                const auto id = art::indexOf(batch[i]);
+                underWay[id] = false;
+                if (i < images.size()) pictures[id] = images[i];
+            }
+            emit drawn();
+        });
     });
-    watcher->setFuture(QtConcurrent::run([scale, ratio, cancel] {
-        std::vector<QImage> drawn = art::drawAll(scale, [cancel] { return cancel->load(); });
-        for (QImage& picture : drawn)
-            picture.setDevicePixelRatio(ratio);
-        return drawn;
-    }));
+}
+
+void ScaledPictures::stop() {
+    stopped = true;
+    if (cancelSettled) *cancelSettled = true;
+    if (!thread) return;
+    thread->quit();
+    thread->wait();
 }
 
 } // namespace mirel

@@ -2,7 +2,6 @@
 
 #include "PictureIds.h"
 
-#include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
 #include <QPixmap>
@@ -12,13 +11,17 @@
 #include <vector>
 
 class QPainter;
+class QThread;
 
 namespace mirel {
 
 // The game's pictures at the size the window is drawn at. At a scale of 1 or 2 device pixels
-// to each 1x pixel they are the compiled-in pixels; at any other they are drawn afresh, on
-// another thread, by the code that drew those. Until they are ready the nearest ready size is
-// shown enlarged or reduced. Only one scale's drawings are kept.
+// to each 1x pixel they are the compiled-in pixels; at any other they are drawn afresh by the
+// code that drew those, on a drawing thread of their own that lives as long as the program.
+// Only what is asked for is drawn: the pictures painted (with the rest of a piece set or the
+// digits when one of them is), once the size has settled, one drawing at a time; a new size
+// gives up the drawing under way, even inside a picture. Until a picture is drawn the nearest
+// size there is shows, enlarged or reduced. Only one scale's drawings are kept.
 class ScaledPictures final : public QObject {
     Q_OBJECT
 
@@ -32,28 +35,40 @@ public:
     // layout's `factor` makes it, for the device pixels `painter` paints on.
     void paint(QPainter& painter, QPointF at, const QPixmap& picture, double factor);
     // The picture drawn exactly for `factor` on a device of `ratio` device pixels to a
-    // pixel, or a null image while it is not ready (or not one remembered).
-    QImage exact(const QPixmap& picture, double factor, double ratio) const;
+    // pixel, or a null image while it is not ready (or not one remembered); one not ready is
+    // asked for.
+    QImage exact(const QPixmap& picture, double factor, double ratio);
 
-    // Starts drawing the pictures for `factor` at `ratio`, unless they need no drawing or are
-    // ready or under way; drops those of any other scale.
+    // The size has settled at `factor` on a device of `ratio`: draws what was asked for at
+    // it, unless that needs no drawing; drops the drawings of any other scale.
     void want(double factor, double ratio);
-    // The scale whose drawings are ready (0 for none).
-    double readyScale() const { return ready; }
+    // The settled scale when everything asked for at it is drawn (0 otherwise, and at the
+    // compiled-in scales).
+    double readyScale() const;
 
 signals:
-    // The pictures of the wanted scale are ready: everything shown should be painted again.
+    // Pictures asked for have been drawn: everything shown should be painted again.
     void drawn();
 
 private:
-    ScaledPictures() = default;
+    ScaledPictures();
     int idOf(const QPixmap& picture) const;
+    void ask(int id, double scale);
+    void drawAsked();
+    void stop();
 
-    double ready = 0;
-    double ratioOfReady = 1;
-    std::vector<QImage> pictures; // of the ready scale, by id
-    double pending = 0;
-    std::shared_ptr<std::atomic<bool>> cancelPending;
+    double settled = 0;     // the scale drawn for, 0 while the compiled-in ones serve
+    double ratioOfSettled = 1;
+    std::vector<QImage> pictures; // at the settled scale, by id; null where not drawn
+    double askedScale = 0;
+    std::vector<bool> asked;       // at askedScale, by id
+    std::vector<bool> underWay;    // handed to the drawing thread, by id
+    int drawingsUnderWay = 0;
+    bool drawScheduled = false;
+    bool stopped = false; // the program is ending
+    std::shared_ptr<std::atomic<bool>> cancelSettled;
+    QThread* thread = nullptr;
+    QObject* drawer = nullptr; // lives on `thread`
 };
 
 } // namespace mirel

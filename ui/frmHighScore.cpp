@@ -130,7 +130,7 @@ frmHighScore::frmHighScore(HighScoreTable& table, const Pictures& pictures, QWid
                            double factor)
     : QDialog(parent), table(table), pictures(pictures), factor(factor) {
     setProperty(gameWindowProperty, true);
-    setWindowTitle(QStringLiteral("Mirel"));
+    setWindowTitle(tr("High scores"));
     setAccessibleName(tr("High scores"));
     setFixedSize(toPixels(ClientWidth, factor), toPixels(ClientHeight, factor));
     setModal(true);

@@ -13,14 +13,12 @@
 #include "sound/SoundFiles.h"
 #include "ui/InputGate.h"
 #include "ui/KeyboardPlay.h"
-#include "ui/ScaledPictures.h"
 #include "ui/Twips.h"
+#include "ui/WindowZoom.h"
 #include "ui/frmHighScore.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QScreen>
-#include <QShortcut>
 #include <QWindow>
 
 #include <algorithm>
@@ -190,37 +188,20 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
-    // The pictures for a new size are drawn once the size has settled, not at every step
-    // of a drag.
-    drawWhenSettled = new QTimer(this);
-    drawWhenSettled->setSingleShot(true);
-    drawWhenSettled->setInterval(100);
-    connect(drawWhenSettled, &QTimer::timeout, this,
-            [this] { ScaledPictures::instance().want(factor, devicePixelRatioF()); });
-
     gate = new InputGate(this);
+    // Before the settings are loaded: a save then stores the window's size.
+    zoomer = new WindowZoom(*this, QSize(toPixels(ClientWidth), toPixels(ClientHeight)),
+                            [this](double s) { layOut(s); });
     Form_Load();
     Timer1->start();
     keys = new KeyboardPlay(*this);
 
-    const auto shortcut = [this](QKeySequence keys, auto then) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, then);
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { zoom(1); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoom(1); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { zoom(-1); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoom(0); });
-    shortcut(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
-    openAtStoredSize(loadWindowSize(store));
+    zoomer->openAt(loadWindowSize(store));
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const double fits = std::min(double(width()) / toPixels(ClientWidth),
-                                 double(height()) / toPixels(ClientHeight));
-    const double s = std::max(1.0, fits);
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) normalFactor = s;
-    layOut(s);
+    if (zoomer) zoomer->resized();
 }
 
 // Every control keeps its place and size in proportion, centred, the margins black.
@@ -231,67 +212,10 @@ void frmMain::layOut(double s) {
     for (PictureBox* box : findChildren<PictureBox*>(Qt::FindDirectChildrenOnly))
         box->setScale(s, origin);
     if (keys) keys->setScale(s);
-    drawWhenSettled->start();
-}
-
-// A stored size too large for this screen is reduced to fit it.
-void frmMain::openAtStoredSize(const WindowSize& size) {
-    double f = size.factor;
-    if (const QScreen* on = screen()) {
-        const QRect room = on->availableGeometry();
-        f = std::min(f, std::max(1.0, std::min(double(room.width()) / toPixels(ClientWidth),
-                                               double(room.height()) / toPixels(ClientHeight))));
-    }
-    if (f != 1.0) resize(qRound(toPixels(ClientWidth) * f), qRound(toPixels(ClientHeight) * f));
-    normalFactor = f;
-    if (size.fullScreen)
-        setWindowState(windowState() | Qt::WindowFullScreen);
-    else if (size.maximized)
-        setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-void frmMain::zoom(int direction) {
-    double to = 1;
-    const QScreen* on = screen();
-    const QRect room = on ? on->availableGeometry() : QRect();
-    const QSize frame = frameGeometry().size() - geometry().size();
-    const auto fits = [&](double f) {
-        return !on || (qRound(toPixels(ClientWidth) * f) + frame.width() <= room.width() &&
-                       qRound(toPixels(ClientHeight) * f) + frame.height() <= room.height());
-    };
-    if (direction > 0) {
-        to = normalFactor;
-        for (double step : ZoomSteps)
-            if (step > normalFactor + 1e-6 && fits(step)) {
-                to = step;
-                break;
-            }
-    } else if (direction < 0) {
-        for (double step : ZoomSteps)
-            if (step < normalFactor - 1e-6) to = step;
-    }
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
-    resize(qRound(toPixels(ClientWidth) * to), qRound(toPixels(ClientHeight) * to));
 }
 
 WindowSize frmMain::windowSize() const {
-    WindowSize size;
-    size.factor = normalFactor;
-    size.fullScreen = isFullScreen();
-    size.maximized = isMaximized() || (isFullScreen() && maximizedBefore);
-    return size;
-}
-
-void frmMain::toggleFullScreen() {
-    if (isFullScreen()) {
-        if (maximizedBefore)
-            showMaximized();
-        else
-            showNormal();
-        return;
-    }
-    maximizedBefore = isMaximized();
-    showFullScreen();
+    return zoomer->stored();
 }
 
 // Pictures are centred in the client area: the outer size of a window is the window
@@ -354,7 +278,6 @@ void frmMain::SaveSettings() {
 }
 
 void frmMain::SaveSettingsAtEnd() {
-    store.ending();
     SaveSettings();
     saveAgain->stop();
 }

@@ -22,6 +22,7 @@ namespace mirel {
 
 class InputGate;
 class KeyboardPlay;
+class WindowZoom;
 
 // The screens the main window shows, one at a time.
 enum class Screen { Main, Events, Help, About, HighScores };
@@ -130,13 +131,8 @@ public:
     // The factor the whole layout is drawn at, to fill the window (1 at the size it opens
     // with): the smaller of its width and height over those of the layout, at least 1.
     double scaleFactor() const { return factor; }
-    // The desktop's zoom keys: the next step of ZoomSteps up (+1) or down (-1) that fits the
-    // screen, or back to 1 (0). A maximized or full-screen window is restored first.
-    void zoom(int direction);
-    void toggleFullScreen();
     // The size as it is stored: the factor when neither maximized nor full-screen, and which.
     WindowSize windowSize() const;
-    static constexpr double ZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4, 5, 6, 8};
 
     // The options as the five switches show them, with the window's size, and showing a set
     // of options on the switches.
@@ -198,11 +194,9 @@ private:
     SettingsStore& store;
 
     void layOut(double factor);
-    void openAtStoredSize(const WindowSize& size);
     double factor = 1;
-    double normalFactor = 1;      // when neither maximized nor full-screen
-    bool maximizedBefore = false; // when it went full-screen
-    QTimer* drawWhenSettled = nullptr;
+    // The window's size, as the window manager and the zoom keys change it.
+    WindowZoom* zoomer = nullptr;
 };
 
 } // namespace mirel

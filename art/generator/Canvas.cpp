@@ -31,6 +31,14 @@ CanvasPainter::CanvasPainter(Canvas& canvas) : QPainter(&canvas.image) {
 
 void paintGlow(Canvas& canvas, const QPainterPath& shape, double sigma, const QColor& colour,
                double strength) {
+    const GlowImage glow = glowAround(shape, canvas.image.size(), canvas.scale, sigma, colour,
+                                      strength, canvas.cancelled);
+    if (glow.image.isNull()) return;
     QPainter p(&canvas.image);
-    p.drawImage(0, 0, glowOf(shape, canvas.image.size(), canvas.scale, sigma, colour, strength));
+    if (glow.target.size() == QSizeF(glow.image.size())) {
+        p.drawImage(glow.target.topLeft(), glow.image);
+        return;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(glow.target, glow.image);
 }

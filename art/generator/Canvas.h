@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QSize>
 
+#include <atomic>
+
 struct Canvas {
     // `scale` may be fractional: the image then takes the device pixels the picture reaches
     // into, rounded up.
@@ -16,6 +18,8 @@ struct Canvas {
     QImage image;
     QSize size;   // logical size
     double scale; // device pixels per logical pixel
+    // Set from another thread to give up the drawing: what is drawn after that is unfinished.
+    const std::atomic<bool>* cancelled = nullptr;
 
     QRectF rect() const { return QRectF(QPointF(0, 0), QSizeF(size)); }
 };

@@ -12,15 +12,20 @@ bool prepareDrawing(QString& problem) {
     return ready;
 }
 
-std::vector<QImage> drawAll(double scale, const std::function<bool()>& cancelled) {
-    std::vector<QImage> drawn(PictureCount);
-    for (const Picture& picture : catalogue()) {
-        if (cancelled()) return {};
-        Canvas canvas(picture.size, scale, picture.seeThrough);
-        picture.draw(canvas);
-        drawn[indexOf(picture.id)] = std::move(canvas.image);
-    }
-    return drawn;
+QImage drawPicture(PictureId id, double scale, const std::atomic<bool>* cancelled) {
+    static const std::vector<Picture> pictures = [] {
+        std::vector<Picture> listed = catalogue();
+        std::vector<Picture> byId(PictureCount);
+        for (Picture& picture : listed)
+            byId[indexOf(picture.id)] = std::move(picture);
+        return byId;
+    }();
+    const Picture& picture = pictures[indexOf(id)];
+    Canvas canvas(picture.size, scale, picture.seeThrough);
+    canvas.cancelled = cancelled;
+    picture.draw(canvas);
+    if (cancelled && cancelled->load()) return {};
+    return std::move(canvas.image);
 }
 
 } // namespace mirel::art

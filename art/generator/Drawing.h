@@ -2,22 +2,22 @@
 // build compiles in, made by the same code.
 #pragma once
 
+#include "PictureIds.h"
+
 #include <QImage>
 #include <QString>
 
-#include <functional>
-#include <vector>
+#include <atomic>
 
 namespace mirel::art {
 
 // Makes the lettering's typeface ready. False, and why, when it cannot be had; nothing can
-// then be drawn. Call it on the program's main thread, once, before drawAll.
+// then be drawn. Call it on the program's main thread, once, before drawPicture.
 bool prepareDrawing(QString& problem);
 
-// Every listed picture at `scale` device pixels to each of its 1x pixels, in the order of
-// PictureId: opaque RGB32, or premultiplied ARGB32 for the see-through ones. A picture
-// `scale` times its 1x size, rounded up. Stops and gives back nothing as soon as
-// `cancelled` says so. Any thread may call it.
-std::vector<QImage> drawAll(double scale, const std::function<bool()>& cancelled);
+// The picture `id` at `scale` device pixels to each of its 1x pixels: opaque RGB32, or
+// premultiplied ARGB32 for a see-through one, `scale` times its 1x size, rounded up. A null
+// image when `cancelled` was set while it was being drawn. Any thread may call it.
+QImage drawPicture(PictureId id, double scale, const std::atomic<bool>* cancelled = nullptr);
 
 } // namespace mirel::art
