@@ -51,10 +51,11 @@ public:
             QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // What the rest of the program may use of the window; the game's state and the controls
-    // are the window's own. The keyboard (KeyboardPlay) reads the board through the first
-    // four, presses a control as a click does (`emit control(...)->clicked()`), and follows
-    // the signals below; the program's start and end (app/) save the settings.
+    // What the rest of the program may use of the window, whose state and controls are its
+    // own: the keyboard (KeyboardPlay) reads the board and presses on it through the first
+    // four, presses a control as a click on it does (`emit control(...)->clicked()`) and
+    // follows the signals below; the program's start and end (app/) save the settings.
+
     // Whether a game is on the board, and its pieces (kind 0: empty).
     bool gameOn() const { return board.GameActive; }
     const Grid& pieces() const { return board.BoardPieces; }
