@@ -8,7 +8,7 @@
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedRandom.h"
 #include "ui/Twips.h"
-#include "ui/frmMain.h"
+#include "support/frmMainInside.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -89,7 +89,7 @@ struct BenchWindow {
 
     testing::ScriptedRandom random;
     testing::MemorySettingsStore store;
-    frmMain window;
+    testing::frmMainInside window;
     PaintSpy spy{window.pctBoard, window.pctGameOver};
 };
 

@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     SteadyTickClock clock;
     QtSoundPlayer sound;
     BenchWindow bench(clock, sound);
-    frmMain& w = bench.window;
+    testing::frmMainInside& w = bench.window;
     // A first run starts with the sound off.
     if (!w.pctSound->shows(w.pictures.pctSoundOn)) w.pctSound_Click();
 

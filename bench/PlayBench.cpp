@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
     testing::ManualClock clock; // the pauses pass at once
     SilentSoundPlayer sound;
     BenchWindow bench(clock, sound);
-    frmMain& w = bench.window;
+    testing::frmMainInside& w = bench.window;
 
     // Offscreen only the presses are wanted: the rest is the same work on another surface.
     const bool pressesOnly = qEnvironmentVariableIsSet("MIREL_BENCH_PRESSES_ONLY");

@@ -27,9 +27,9 @@ struct SoundHandOver {
     std::mutex mutex;
     std::condition_variable changed;
 
-    // The newest sound asked for that the output has not taken yet.
-    std::shared_ptr<const SoundClip> pending;
-    std::uint64_t pendingTicket = 0;
+    // The sound the output plays next: the newest asked for that it has not taken yet.
+    std::shared_ptr<const SoundClip> next;
+    std::uint64_t nextTicket = 0;
     bool posted = false; // a call to take it is on its way to the output thread
     std::uint64_t lastTicket = 0;
 
@@ -98,13 +98,13 @@ public:
         }
     }
 
-    void playPending() {
+    void playNext() {
         std::shared_ptr<const SoundClip> clip;
         std::uint64_t ticket = 0;
         {
             std::lock_guard lock(handOver->mutex);
-            clip = std::move(handOver->pending);
-            ticket = handOver->pendingTicket;
+            clip = std::move(handOver->next);
+            ticket = handOver->nextTicket;
             handOver->posted = false;
         }
         if (closing || !clip) return;
@@ -215,14 +215,14 @@ void QtSoundPlayer::play(const std::string& path, std::int16_t flags) {
     {
         std::lock_guard lock(handOver->mutex);
         ticket = ++handOver->lastTicket;
-        handOver->pending = std::move(clip);
-        handOver->pendingTicket = ticket;
+        handOver->next = std::move(clip);
+        handOver->nextTicket = ticket;
         post = !handOver->posted;
         handOver->posted = true;
     }
     if (post)
         QMetaObject::invokeMethod(
-            output, [out = output] { out->playPending(); }, Qt::QueuedConnection);
+            output, [out = output] { out->playNext(); }, Qt::QueuedConnection);
     if (flags != SoundWait) return;
 
     // Wait for the sound's length from when it started; a sound that could not start is

@@ -24,19 +24,19 @@ struct Control {
 };
 
 const Control controls[] = {
-    {"New", &frmMain::pctNew, "New game", QAccessible::Button},
-    {"High Scores", &frmMain::pctHighScores, "High scores", QAccessible::Button},
-    {"Sound", &frmMain::pctSound, "Sound", QAccessible::CheckBox},
-    {"Set", &frmMain::pctSet, "Piece set", QAccessible::Button},
-    {"Events", &frmMain::pctEvents, "Events", QAccessible::Button},
-    {"Undo", &frmMain::pctUndo, "Undo", QAccessible::Button},
-    {"Help", &frmMain::pctHelp, "Help", QAccessible::Button},
-    {"About", &frmMain::pctAbout, "About", QAccessible::Button},
-    {"Exit", &frmMain::pctExit, "Exit", QAccessible::Button},
-    {"Row shifts", &frmMain::pctRowShiftsSelection, "Row shifts", QAccessible::CheckBox},
-    {"Column shifts", &frmMain::pctColumnShiftsSelection, "Column shifts", QAccessible::CheckBox},
-    {"Mines", &frmMain::pctMinesSelection, "Mines", QAccessible::CheckBox},
-    {"Ok", &frmMain::pctOk, "Ok", QAccessible::Button},
+    {"New", &frmMainInside::pctNew, "New game", QAccessible::Button},
+    {"High Scores", &frmMainInside::pctHighScores, "High scores", QAccessible::Button},
+    {"Sound", &frmMainInside::pctSound, "Sound", QAccessible::CheckBox},
+    {"Set", &frmMainInside::pctSet, "Piece set", QAccessible::Button},
+    {"Events", &frmMainInside::pctEvents, "Events", QAccessible::Button},
+    {"Undo", &frmMainInside::pctUndo, "Undo", QAccessible::Button},
+    {"Help", &frmMainInside::pctHelp, "Help", QAccessible::Button},
+    {"About", &frmMainInside::pctAbout, "About", QAccessible::Button},
+    {"Exit", &frmMainInside::pctExit, "Exit", QAccessible::Button},
+    {"Row shifts", &frmMainInside::pctRowShiftsSelection, "Row shifts", QAccessible::CheckBox},
+    {"Column shifts", &frmMainInside::pctColumnShiftsSelection, "Column shifts", QAccessible::CheckBox},
+    {"Mines", &frmMainInside::pctMinesSelection, "Mines", QAccessible::CheckBox},
+    {"Ok", &frmMainInside::pctOk, "Ok", QAccessible::Button},
 };
 
 QAccessibleInterface* readerOf(QWidget* widget) {
@@ -76,7 +76,7 @@ private slots:
             QAccessibleActionInterface::pressAction()));
         // A switch of the events screen is tied to its label, and the label to it.
         const auto labels = reader->relations(QAccessible::Label);
-        if (expected.role == QAccessible::CheckBox && expected.box != &frmMain::pctSound) {
+        if (expected.role == QAccessible::CheckBox && expected.box != &frmMainInside::pctSound) {
             QCOMPARE(labels.size(), 1);
             QCOMPARE(labels[0].first->text(QAccessible::Name), reader->text(QAccessible::Name));
             const auto tied = labels[0].first->relations(QAccessible::Labelled);
@@ -123,7 +123,7 @@ private slots:
         QFETCH(QString, onText);
         QFETCH(QString, offText);
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         PictureBox* box = w.*controls[control].box;
         if (box != w.pctSound) game.open(Game::Events);
 
@@ -144,7 +144,7 @@ private slots:
 
     void thePieceSetIsReadWithTheSetItShows() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         QAccessibleInterface* reader = readerOf(w.pctSet);
         const QStringList sets = {QStringLiteral("Set 1, balls"), QStringLiteral("Set 2, squares"),
                                   QStringLiteral("Set 3, faces")};
@@ -160,7 +160,7 @@ private slots:
     // no focus marks.
     void theScoreIsOneNumberAndTheWindowAFrame() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Rows rows = checkerboard();
         rows[9].replace(0, 4, "3333");
         game.newGame(rows);
@@ -201,7 +201,7 @@ private slots:
         QFETCH(QString, group);
         QFETCH(QString, lone);
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.setOptions([&](Options& options) { options.set = PieceSet(set); });
         Rows rows = checkerboard();
         rows[9].replace(0, 4, "5555");
@@ -319,7 +319,7 @@ private slots:
         QFETCH(bool, tableFull);
         QFETCH(QString, told);
         Game game(tableFull);
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         QString prompt;
         bool opened = false;
         whenModalOpens<frmHighScore>(
@@ -348,7 +348,7 @@ private slots:
     // focus never rests on a control while it hides; a piece set press is told.
     void screensAndPressesAreTold() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.scriptDeal(checkerboard());
         game.key(Qt::Key_N, Qt::ControlModifier);
         QList<QWidget*> focused;
@@ -383,7 +383,7 @@ private slots:
     // wholly inside the window.
     void theCursorAndFramesStayWhereTheyBelong() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.key(Qt::Key_Tab);
         for (PictureBox* box : {w.pctUndo, w.pctAbout, w.pctExit, w.pctHelp}) {
             box->setFocus();
@@ -407,7 +407,7 @@ private slots:
 
     void aScreenReaderCanPressButtonsAndSwitches() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         const auto press = [](QWidget* box) {
             readerOf(box)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         };

@@ -79,7 +79,7 @@ private slots:
     // a pause, then the block is gone and the board has settled; nothing is scored.
     void aMineGoesOffInOrder() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(gameWithMoves());
         game.pressCell(10, 1); // a removal first, so that there is an undo copy and a score
         w.board.BoardMines[5][5] = FlagTrue;
@@ -170,7 +170,7 @@ private slots:
     // pauses still take place.
     void soundSwitchedOffSilencesTheNextSoundButNotThePauses() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(gameWithMoves());
         w.board.BoardMines[8][8] = FlagTrue;
         game.pressCell(10, 1);
@@ -189,7 +189,7 @@ private slots:
     // A blast that leaves no two equal pieces touching ends the game.
     void aBlastThatLeavesNoMoveEndsTheGame() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Rows rows(10, std::string(15, '.'));
         rows[9] = "112............";
         rows[8] = "3..............";
@@ -217,7 +217,7 @@ private slots:
         QFETCH(bool, mine);
         QFETCH(int, fivesRow);
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.setOptions([](Options& o) { o.rowShifts = true; });
         game.newGame(gameWithMoves());
         game.pressCell(10, 1); // a pair of 3s: 4 points, and an undo copy to go back to
@@ -259,7 +259,7 @@ private slots:
     // the board round and come back to where they started, so a later one brings a group back.
     void aShiftThatLeavesNoGroupIsNotTheEnd() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.setOptions([](Options& o) { o.rowShifts = true; });
         game.newGame(gameWithMoves());
         game.pressCell(10, 1); // starts the shift clock
@@ -295,7 +295,7 @@ private slots:
         QFETCH(bool, ranks);
         QFETCH(QString, bottomAfter);
         Game game(!ranks);
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.setOptions([&](Options& o) {
             o.rowShifts = rowShifts;
             o.columnShifts = !rowShifts;
@@ -340,7 +340,7 @@ private slots:
     // a lone piece and a mine do not start the clock.
     void noShiftBeforeTheFirstScoringMove() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.click(w.pctEvents);
         game.click(w.pctRowShiftsSelection);
         game.click(w.pctOk);
@@ -365,7 +365,7 @@ private slots:
     // drawn and counted from the tick read before the shift.
     void aRowShiftComesOnTime() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.setOptions([](Options& o) { o.rowShifts = true; });
         game.newGame(gameWithMoves());
         game.clock.ticks = 50000;
@@ -414,7 +414,7 @@ private slots:
     // A shift due while a click is being resolved waits until the click is done.
     void aShiftWaitsForAClickBeingResolved() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.setOptions([](Options& o) { o.columnShifts = true; });
         game.newGame(gameWithMoves());
         game.pressCell(10, 1);
@@ -440,7 +440,7 @@ private slots:
     // keeps its own; one shift per tick, and the row shift wins a tie.
     void bothShiftsRace() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.setOptions([](Options& o) { o.rowShifts = o.columnShifts = true; });
         game.scriptDeal(gameWithMoves());
         game.random.script.back() = 0.0f; // column shift: 10000; row shift: 15000
@@ -475,7 +475,7 @@ private slots:
     // the board shows the shifted pieces when it comes back.
     void shiftsGoOnBehindOtherScreens() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.setOptions([](Options& o) { o.rowShifts = true; });
         game.newGame(gameWithMoves());
         game.pressCell(10, 1);
@@ -502,7 +502,7 @@ private slots:
     // Once a game is over its board stays as it ended: no shift moves it, and none sounds.
     void shiftsStopWhenTheGameEnds() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.setOptions([](Options& o) { o.rowShifts = true; });
         game.playFourMoveGame();
         QVERIFY(!w.board.GameActive);
@@ -519,7 +519,7 @@ private slots:
     // With a single occupied column a column shift moves nothing and is not heard.
     void aColumnShiftWithOneColumnIsSilent() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.setOptions([](Options& o) { o.columnShifts = true; });
         Rows rows(10, std::string(15, '1'));
         for (int r = 0; r < 10; ++r)

@@ -14,7 +14,7 @@
 #include "ui/KeyboardPlay.h"
 #include "ui/Twips.h"
 #include "ui/frmHighScore.h"
-#include "ui/frmMain.h"
+#include "support/frmMainInside.h"
 
 #include <QPointer>
 #include <QTest>
@@ -293,7 +293,7 @@ private:
         for (const char* on : {"RowShifts", "ColumnShifts", "Mines", "Sound"})
             store.values[on] = std::string(1, '1');
         store.values["Set"] = std::to_string(1 + int(uniform() * 3));
-        window = std::make_unique<frmMain>(clock, random, sound, store);
+        window = std::make_unique<frmMainInside>(clock, random, sound, store);
         gateByQTestTime(*window);
         for (int r = 1; r <= TableSize; ++r)
             expect(window->table.HighScoreNames[r] == left.HighScoreNames[r] &&
@@ -890,7 +890,7 @@ private:
     }
 
     QString nameOf(const QWidget* target) const {
-        const frmMain& w = *window;
+        const frmMainInside& w = *window;
         const std::pair<const QWidget*, const char*> names[] = {
             {&w, "the window"},
             {w.pctBoard, "pctBoard"},
@@ -930,7 +930,7 @@ private:
     RecordingSoundPlayer sound;
     MemorySettingsStore store;
     HighScoreTable left; // as the last run of the window left it
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<frmMainInside> window;
     qsizetype children = 0;
     Expected expected;
 };

@@ -24,7 +24,7 @@ struct GameState {
     }
 };
 
-GameState stateOf(frmMain& w) {
+GameState stateOf(frmMainInside& w) {
     return {w.board.BoardPieces, w.board.UndoPieces, w.board.BoardMines,          w.board.Score,
             w.board.UndoScore,   w.shifts,           w.pctBoard->grab().toImage()};
 }
@@ -54,7 +54,7 @@ private slots:
     void aScreenLeavesTheGameAsItWas() {
         QFETCH(Game::Screen, screen);
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(gameWithAMove());
         game.clock.ticks = 5000;
         game.pressCell(10, 1);
@@ -83,7 +83,7 @@ private slots:
     void afterTheEndAScreenReturnsToTheFinalBoardUnderTheTitle() {
         QFETCH(Game::Screen, screen);
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.playFourMoveGame();
         QVERIFY(w.pctGameOver->isVisible());
         QVERIFY(!w.pctBoard->isVisible());
@@ -100,7 +100,7 @@ private slots:
 
     void theHelpAndAboutPicturesAreCentredLikeTheTitle() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.open(Game::Help);
         QVERIFY(w.pctHelpText->isVisible());
         QCOMPARE(w.pctHelpText->geometry(), QRect((676 - 292) / 2, (375 - 172) / 2, 292, 172));
@@ -119,7 +119,7 @@ private slots:
     // The version 2.0 stands right below the about picture in three bordered digit boxes.
     void theAboutScreenShowsTheVersionBelowIt() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.open(Game::About);
         const QImage shot = w.grab().toImage();
         const int top = w.pctAboutText->geometry().bottom() + 1;
@@ -144,7 +144,7 @@ private slots:
 
     void theEventsScreenShowsTheSwitchesAndItsLabelsDoNothing() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.open(Game::Events);
         for (PictureBox* box :
              {w.pctRowShiftsSelection, w.pctColumnShiftsSelection, w.pctMinesSelection,
@@ -166,7 +166,7 @@ private slots:
 
     void theSwitchesMoveOnWhenClicked() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         const Pictures& p = w.pictures;
         game.click(w.pctSound);
         const bool soundAfterOne = w.pctSound->shows(p.pctSoundOff);
@@ -210,7 +210,7 @@ private slots:
     // Both shifts on, as only a stored pair can give them, stay on until a click.
     void bothShiftsOnStayOnUntilAClick() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Options both = w.shownOptions();
         both.rowShifts = both.columnShifts = true;
         w.showOptions(both);
@@ -230,7 +230,7 @@ private slots:
     void aScreenFromTheKeyboard() {
         QFETCH(Game::Screen, screen);
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(gameWithAMove());
         game.key(Qt::Key_Up);
         for (QWidget* next :
@@ -301,7 +301,7 @@ private slots:
     // A switch changed in the middle of a game waits for New.
     void aSwitchChangedInMidGameWaitsForNew() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(gameWithAMove());
         const GameState before = stateOf(w);
         const std::size_t draws = game.random.draws;

@@ -24,7 +24,7 @@ struct Run {
     ManualClock clock;
     RecordingSoundPlayer sound;
     UserSettingsStore store;
-    frmMain window{clock, random, sound, store};
+    frmMainInside window{clock, random, sound, store};
 
     Run() {
         window.show();
@@ -110,7 +110,7 @@ private slots:
     void everythingComesBackAfterARestart() {
         {
             Run run;
-            frmMain& w = run.window;
+            frmMainInside& w = run.window;
             for (PictureBox* box : {w.pctSound, w.pctSet, w.pctSet})
                 QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
             QTest::mouseClick(w.pctEvents, Qt::LeftButton, {}, QPoint(5, 5));
@@ -258,7 +258,7 @@ private slots:
         QFETCH(bool, fullScreen);
         writeStore("[Settings]\n" + stored + "\n");
         Run run;
-        frmMain& w = run.window;
+        frmMainInside& w = run.window;
         const WindowSize size = w.windowSize();
         QCOMPARE(size.maximized, maximized);
         QCOMPARE(size.fullScreen, fullScreen);

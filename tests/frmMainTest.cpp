@@ -21,7 +21,7 @@ class frmMainTest : public QObject {
 private slots:
     void startsWithTheTitleAndAnEmptyBoard() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         QCOMPARE(w.windowTitle(), QStringLiteral("Mirel"));
         QCOMPARE(w.size(), QSize(676, 375));
         QVERIFY(w.pctTolm->isVisible());
@@ -48,7 +48,7 @@ private slots:
 
     void newDealsAndPaintsEveryCell() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Rows rows(10, std::string(15, '1'));
         for (int r = 0; r < 10; ++r)
             for (int c = 0; c < 15; ++c)
@@ -75,7 +75,7 @@ private slots:
 
     void pieceSetTakesEffectAtTheNextNewGame() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(checkerboard());
         const Grid dealt = w.board.BoardPieces;
 
@@ -104,7 +104,7 @@ private slots:
 
     void minesAreLaidOnlyWhenSwitchedOn() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         w.pctMinesSelection->setPicture(w.pictures.pctYes);
         game.scriptDeal(checkerboard());
         game.random.append({0.25f, 0.0f, 0.0f, 0.0f, 0.0f, 0.99f, 0.99f, 0.5f, 0.5f, 0.3f, 0.3f});
@@ -162,7 +162,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, hit);
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Rows rows = checkerboard();
         rows[4][6] = rows[5][6] = '3';   // a pair at (5, 7) and (6, 7)
         rows[0][13] = rows[0][14] = '4'; // and one more, so that the game goes on
@@ -205,7 +205,7 @@ private slots:
         QFETCH(QString, down);
         QFETCH(bool, hit);
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.resize(930, 510); // the height binds: 1.36
         const double s = w.scaleFactor();
         QCOMPARE(s, 510 / 375.0);
@@ -258,7 +258,7 @@ private slots:
     // size it opened with, the window is drawn exactly as it was.
     void aResizeKeepsTheGame() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Rows rows = checkerboard();
         rows[4][6] = rows[5][6] = '3';
         rows[0][13] = rows[0][14] = '4';
@@ -296,7 +296,7 @@ private slots:
 
     void aLonePieceChangesNothing() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(checkerboard());
         const Grid board = w.board.BoardPieces;
         const Grid undo = w.board.UndoPieces;
@@ -319,7 +319,7 @@ private slots:
 
     void aRemovalRepaintsScoresAndBleeps() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Rows rows = checkerboard();
         // An L of five 3s over rows 8..10 of columns 1..3, and a pair of 4s elsewhere.
         rows[7][0] = rows[8][0] = rows[9][0] = rows[9][1] = rows[9][2] = '3';
@@ -366,7 +366,7 @@ private slots:
 
     void aMinedPieceIsNotRemovedWithItsGroup() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Rows rows = checkerboard();
         rows[9][0] = rows[9][1] = rows[9][2] = '4';
         rows[0][13] = rows[0][14] = '5';
@@ -404,7 +404,7 @@ private slots:
 
     void anEmptyCellTakesNoClick() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Rows rows = checkerboard();
         rows[0][0] = rows[0][1] = '3';
         rows[5][5] = rows[5][6] = '4';
@@ -421,7 +421,7 @@ private slots:
 
     void soundSwitchedOffPlaysNothing() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         w.pctSound->setPicture(w.pictures.pctSoundOff);
         Rows rows = checkerboard();
         rows[9][0] = rows[9][1] = '5';
@@ -433,7 +433,7 @@ private slots:
 
     void undoRestoresBoardAndScore() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Rows rows = checkerboard();
         for (int r = 0; r < 10; ++r)
             rows[r][4] = '6'; // a whole column, which closes when removed
@@ -465,7 +465,7 @@ private slots:
 
     void aWholeGameToTheHighScoreTable() {
         Game game(false);
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         struct Seen {
             bool entryActive = false;
             int cursor = 0;
@@ -561,7 +561,7 @@ private slots:
     // Ctrl+Q in the high-score window ends the game too, keeping the name typed so far.
     void ctrlQEndsTheGameFromTheHighScoreWindow() {
         Game game(false);
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(fourMoveGame());
         bool opened = false;
         whenModalOpens<frmHighScore>(
@@ -585,7 +585,7 @@ private slots:
     // No mouse at all: New, the cursor to each move, the name, Ok and Exit, all by keys.
     void aWholeGameFromTheKeyboardAlone() {
         Game game(false);
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.scriptDeal(fourMoveGame());
         game.key(Qt::Key_N, Qt::ControlModifier);
         QVERIFY(w.board.GameActive);
@@ -642,7 +642,7 @@ private slots:
     // the next press of the mouse takes it away.
     void aMousePlayerSeesNothingOfTheKeyboard() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         const auto asEver = [&] {
             return w.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
                    game.drawnFromTheModel();
@@ -691,7 +691,7 @@ private slots:
 
     void anUnrankedScoreLeavesGameOverShown() {
         Game game(false);
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         // The score is ranked against the table as stored.
         for (int r = 1; r <= TableSize; ++r)
             game.store.values["HighScore" + std::to_string(r)] = "300";
@@ -721,7 +721,7 @@ private slots:
 
     void theHighScoresButtonShowsTheTableWithReset() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(fourMoveGame());
         game.pressCell(1, 1);
         w.table.HighScoreNames[1] = "ANNA";
@@ -763,7 +763,7 @@ private slots:
 
     void theBoardKeepsWhatIsPaintedOnIt() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(checkerboard());
         const QImage before = w.pctBoard->grab().toImage();
         w.hide();
@@ -776,7 +776,7 @@ private slots:
 
     void theTitleTakesTheClicksOfTheCellsBeneathIt() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(Rows(10, std::string(15, '2')));
         w.pctTolm->show(); // as after leaving a screen once the game is over
         const QPoint overTitle = w.pctTolm->geometry().center();
@@ -790,7 +790,7 @@ private slots:
     // hit one (they used to all lie at the top left and catch presses there).
     void aPressBeforeTheFirstDealChangesNothing() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         std::vector<QPoint> presses;
         for (int y = 0; y <= 40; ++y)
             for (int x = 0; x <= 40; ++x)
@@ -832,7 +832,7 @@ private slots:
     // can never be ranked twice.
     void aFinishedGameTakesNoMoveAndIsRankedOnce() {
         Game game(false);
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.newGame(fourMoveGame());
         bool opened = false;
         whenModalOpens<frmHighScore>(
@@ -882,7 +882,7 @@ private slots:
     // presses on it still do nothing.
     void anUnrankedFinishedBoardTakesNoMoveEither() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         game.playFourMoveGame();
         QVERIFY(w.pctGameOver->isVisible());
         game.visit(Game::Help);
@@ -899,7 +899,7 @@ private slots:
     // a group removes that group and not the one that falls into its place.
     void aDoubleClickRemovesExactlyOneGroup() {
         Game game;
-        frmMain& w = game.window;
+        frmMainInside& w = game.window;
         Rows rows = checkerboard();
         rows[9][0] = rows[9][1] = '3'; // the pair clicked
         rows[8][0] = rows[8][1] = '4'; // the pair that falls into its place

@@ -18,12 +18,14 @@
 
 namespace mirel {
 
-KeyboardPlay::KeyboardPlay(frmMain& window) : QObject(&window), w(window) {
+KeyboardPlay::KeyboardPlay(frmMain& window)
+    : QObject(&window), w(window), board(w.control(ControlName::Board)),
+      gameOverText(w.control(ControlName::GameOver)) {
     chain = w.tabOrder();
-    cursorFrame = new Overlay(w.pctBoard, w.pictures.pctCursor, 0);
-    cursorFrame->resize(w.pictures.pctCursor.deviceIndependentSize().toSize());
-    focusFrame = new FocusFrame(w, w.pictures.pctFocusFrame,
-                                std::vector<QWidget*>(chain.begin(), chain.end()), w.pctBoard);
+    cursorFrame = new Overlay(board, w.art().pctCursor, 0);
+    cursorFrame->resize(w.art().pctCursor.deviceIndependentSize().toSize());
+    focusFrame = new FocusFrame(w, w.art().pctFocusFrame,
+                                std::vector<QWidget*>(chain.begin(), chain.end()), board);
 
     // Keys and presses are seen on their way to the window; what they did, the window says.
     w.installEventFilter(this);
@@ -43,7 +45,7 @@ KeyboardPlay::KeyboardPlay(frmMain& window) : QObject(&window), w(window) {
     connect(&w, &frmMain::gameOver, this, &KeyboardPlay::gameOver);
     connect(&w, &frmMain::screenShown, this, &KeyboardPlay::screenShown);
     connect(&w, &frmMain::switched, this, [this](OptionSwitch which) {
-        if (which == OptionSwitch::Set) told(w.pctSet->stateText());
+        if (which == OptionSwitch::Set) told(w.control(ControlName::Set)->stateText());
     });
     moveTo(CursorStart);
     // A reader is told the cursor's cell once the window has settled, a second after it is
@@ -57,19 +59,18 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
         return keyPress(*static_cast<QKeyEvent*>(event), watched);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (watched == w.pctBoard) {
+        if (watched == board) {
             // The keyboard's cursor goes where the mouse pressed, hidden until the next key.
             const QPointF p = static_cast<QMouseEvent*>(event)->position();
-            if (w.board.GameActive) {
-                if (const auto cell = cellAt(w.board, pressToTwips(p.x()), pressToTwips(p.y())))
-                    at = *cell;
+            if (w.gameOn()) {
+                if (const auto cell = w.cellUnder(p)) at = *cell;
             }
         }
         if (keys) use(false);
         break;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-        if (watched == w.pctBoard) showCursor();
+        if (watched == board) showCursor();
         break;
     default:
         break;
@@ -94,25 +95,25 @@ bool KeyboardPlay::keyPress(QKeyEvent& event, QObject* watched) {
         press(box);
     };
     if (isCommand(event, QKeySequence::New, Qt::CTRL | Qt::Key_N)) {
-        pressIfShown(w.pctNew);
+        pressIfShown(w.control(ControlName::New));
         return true;
     }
     if (isCommand(event, QKeySequence::Undo, Qt::CTRL | Qt::Key_Z)) {
-        pressIfShown(w.pctUndo);
+        pressIfShown(w.control(ControlName::Undo));
         return true;
     }
     if (isCommand(event, QKeySequence::HelpContents, QKeyCombination(Qt::Key_F1))) {
-        pressIfShown(w.pctHelp);
+        pressIfShown(w.control(ControlName::Help));
         return true;
     }
     if (isCommand(event, QKeySequence::Quit, Qt::CTRL | Qt::Key_Q)) {
         // Whatever the screen, through the Exit button's own closing.
         use(true);
-        press(w.pctExit);
+        press(w.control(ControlName::Exit));
         return true;
     }
 
-    const bool boardShown = w.pctBoard->isVisible();
+    const bool boardShown = board->isVisible();
     switch (event.key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -121,7 +122,7 @@ bool KeyboardPlay::keyPress(QKeyEvent& event, QObject* watched) {
         if (!boardShown) return false;
         const int rows = event.key() == Qt::Key_Up ? -1 : event.key() == Qt::Key_Down ? 1 : 0;
         const int cols = event.key() == Qt::Key_Left ? -1 : event.key() == Qt::Key_Right ? 1 : 0;
-        w.pctBoard->setFocus(Qt::OtherFocusReason);
+        board->setFocus(Qt::OtherFocusReason);
         use(true);
         moveTo(moveCursor(at, rows, cols));
         return true;
@@ -141,17 +142,18 @@ bool KeyboardPlay::keyPress(QKeyEvent& event, QObject* watched) {
 
     // The help and about screens are left with Escape, Space or Enter; the events screen
     // with Escape, through its Ok.
-    for (PictureBox* screen : {w.pctHelpText, w.pctAboutText}) {
+    for (PictureBox* screen :
+         {w.control(ControlName::HelpText), w.control(ControlName::AboutText)}) {
         if (screen->isVisible()) {
             pressIfShown(screen);
             return true;
         }
     }
     if (event.key() == Qt::Key_Escape) {
-        pressIfShown(w.pctOk);
+        pressIfShown(w.control(ControlName::Ok));
         return true;
     }
-    if (watched == w.pctBoard && boardShown) {
+    if (watched == board && boardShown) {
         use(true);
         pressCursorCell();
         return true;
@@ -167,9 +169,7 @@ void KeyboardPlay::press(PictureBox* box) {
 
 // The very handler a left click on the cell runs, at the middle of its picture.
 void KeyboardPlay::pressCursorCell() {
-    const float x = float(w.board.CellX[at.row][at.col] + PieceSize / 2);
-    const float y = float(w.board.CellY[at.row][at.col] + PieceSize / 2);
-    w.pctBoard_MouseDown(1, 0, x, y);
+    w.pressCell(at);
 }
 
 void KeyboardPlay::shifted(ShiftKind which) {
@@ -180,16 +180,16 @@ void KeyboardPlay::shifted(ShiftKind which) {
 // the table, its rank.
 void KeyboardPlay::gameOver(std::int32_t score, std::int16_t rank) {
     over = true;
-    w.pctGameOver->setReaderDescription(
+    gameOverText->setReaderDescription(
         rank != 0 ? tr("Score %1, rank %2 of the high scores").arg(score).arg(rank)
                   : tr("Score %1").arg(score));
-    w.pctGameOver->setFocus(Qt::OtherFocusReason);
+    gameOverText->setFocus(Qt::OtherFocusReason);
 }
 
 void KeyboardPlay::newGame() {
     over = false;
     at = CursorStart;
-    w.pctBoard->setFocus(Qt::OtherFocusReason);
+    board->setFocus(Qt::OtherFocusReason);
     told(tr("New game."));
 }
 
@@ -199,13 +199,13 @@ void KeyboardPlay::screenShown(Screen screen, bool opened) {
     const auto openedBy = [this](Screen s) -> PictureBox* {
         switch (s) {
         case Screen::Events:
-            return w.pctEvents;
+            return w.control(ControlName::Events);
         case Screen::Help:
-            return w.pctHelp;
+            return w.control(ControlName::Help);
         case Screen::About:
-            return w.pctAbout;
+            return w.control(ControlName::About);
         case Screen::HighScores:
-            return w.pctHighScores;
+            return w.control(ControlName::HighScores);
         case Screen::Main:
             break;
         }
@@ -227,7 +227,7 @@ void KeyboardPlay::told(const QString& text) {
 // After a screen has changed, the focus goes back to the button that opened the screen, or
 // to the first control of the screen on show.
 void KeyboardPlay::settleFocus() {
-    if (opener && w.pctBoard->isVisible()) {
+    if (opener && board->isVisible()) {
         if (opener->isVisible()) opener->setFocus(Qt::OtherFocusReason);
         opener = nullptr;
         return;
@@ -235,8 +235,9 @@ void KeyboardPlay::settleFocus() {
     QWidget* focus = w.focusWidget();
     if (focus && focus->isVisible() && (focus->focusPolicy() & Qt::TabFocus)) return;
     // A screen of text, or the end of a game, is read where the focus rests.
-    for (PictureBox* text : {w.pctHelpText, w.pctAboutText, w.pctGameOver}) {
-        if (text->isVisible() && (text != w.pctGameOver || over)) {
+    for (PictureBox* text :
+         {w.control(ControlName::HelpText), w.control(ControlName::AboutText), gameOverText}) {
+        if (text->isVisible() && (text != gameOverText || over)) {
             if (focus != text) text->setFocus(Qt::OtherFocusReason);
             return;
         }
@@ -253,7 +254,7 @@ void KeyboardPlay::settleFocus() {
 void KeyboardPlay::setScale(double factor) {
     if (factor == cursorFactor) return;
     cursorFactor = factor;
-    const QSizeF size = w.pictures.pctCursor.deviceIndependentSize();
+    const QSizeF size = w.art().pctCursor.deviceIndependentSize();
     cursorFrame->setScale(factor);
     cursorFrame->resize(qCeil(size.width() * factor), qCeil(size.height() * factor));
     moveTo(at);
@@ -268,26 +269,26 @@ void KeyboardPlay::use(bool byKeys) {
 
 // The cursor shows only with the board in focus and a game on it.
 void KeyboardPlay::showCursor() {
-    cursorFrame->setVisible(keys && w.board.GameActive && w.focusWidget() == w.pctBoard);
+    cursorFrame->setVisible(keys && w.gameOn() && w.focusWidget() == board);
 }
 
 void KeyboardPlay::moveTo(Cell cell) {
     at = cell;
-    const double factor = w.pctBoard->scaleFactor();
+    const double factor = board->scaleFactor();
     cursorFrame->move(firstPixelAt(FirstCellX + CellPitch * (at.col - 1), factor),
                       firstPixelAt(FirstCellY + CellPitch * (at.row - 1), factor));
     showCursor();
     // The board in focus is read by its name, the cursor's cell, and a reader hears it
     // change; what there is to tell goes before it.
     const QString description = describeCursor();
-    w.pctBoard->setReaderDescription(description);
+    board->setReaderDescription(description);
     const QString told = toTell.isEmpty() ? description : toTell + QLatin1Char(' ') + description;
     auto* focus = qobject_cast<PictureBox*>(w.focusWidget());
-    if (focus == w.pctBoard) {
+    if (focus == board) {
         // A cell already told is not told again when nothing happened to it (the clock's
         // tick after a removal would otherwise repeat it, and Orca drops the first of two
         // lines told at once).
-        if (description != described || !toTell.isEmpty()) w.pctBoard->announce(told);
+        if (description != described || !toTell.isEmpty()) board->announce(told);
         described = description;
     } else if (focus && !toTell.isEmpty()) {
         focus->announce(toTell);
@@ -296,7 +297,7 @@ void KeyboardPlay::moveTo(Cell cell) {
 }
 
 QString KeyboardPlay::describeCursor() const {
-    const PressOutcome outcome = outcomeOfPress(w.board.BoardPieces, at);
+    const PressOutcome outcome = outcomeOfPress(w.pieces(), at);
     const QString cell = tr("row %1, column %2: ").arg(at.row).arg(at.col);
     switch (outcome.kind) {
     case PressOutcome::EmptyCell:

@@ -60,6 +60,8 @@ private:
     QString pieceName(std::int16_t kind) const;
 
     frmMain& w;
+    PictureBox* const board;        // the cursor lies on it
+    PictureBox* const gameOverText; // where the end of a game is read
     // The controls a player reaches with Tab, in reading order; Qt skips the hidden ones.
     std::vector<PictureBox*> chain;
     // The button that opened the screen on show, which takes the focus back.

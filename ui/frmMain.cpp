@@ -25,11 +25,9 @@
 
 namespace mirel {
 
-namespace {
-
 // Paints what the board rules change onto the board box. While a group is being removed,
 // every piece taken out of its column bleeps.
-class BoardCanvas final : public BoardPainter {
+class frmMain::BoardCanvas final : public BoardPainter {
 public:
     BoardCanvas(frmMain& window, bool bleep) : window(window), bleep(bleep) {}
 
@@ -46,8 +44,10 @@ private:
     bool bleep;
 };
 
+namespace {
+
 // A control of a screen, as it is made.
-struct Control {
+struct ControlEntry {
     PictureBox** box;
     Screen screen;
     std::array<int, 4> place; // left, top, width and height in twips
@@ -102,7 +102,7 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
     const auto Button = Role::Button, Label = Role::Label, Switch = Role::Switch;
     // byItself: on its screen, but shown by the game's own steps rather than with the screen.
     // unread: read as part of another control (`labels` it, where given).
-    const Control table[] = {
+    const ControlEntry table[] = {
         {&pctBoard, Main, {10, 10, 8100, 5615}, {}, Role::Picture, tr("Board"), {}, {.tab = true}},
         // The score is read as one number, from the place of its first digit.
         {&imgScore[5], Main, {8100, 330, 330, 420}, {}, Label, tr("Score")},
@@ -162,7 +162,7 @@ frmMain::frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, Set
         {&pctVersion[2], Screen::About, {0, 0, 315, 345}, {}, Label, tr("Version"), digits,
          {.unread = true, .border = true}},
     };
-    for (const Control& c : table) {
+    for (const ControlEntry& c : table) {
         auto* box = new PictureBox(this);
         *c.box = box;
         box->setTwipGeometry(c.place[0], c.place[1], c.place[2], c.place[3]);
@@ -379,6 +379,48 @@ frmMain::~frmMain() {
 void frmMain::ScheduleShiftEvent(ShiftKind which) {
     const PictureBox* option = which == RowShift ? pctRowShiftsSelection : pctColumnShiftsSelection;
     scheduleShift(shifts, which, option->shows(pictures.pctYes), random);
+}
+
+std::optional<Cell> frmMain::cellUnder(QPointF point) const {
+    return cellAt(board, pressToTwips(point.x()), pressToTwips(point.y()));
+}
+
+void frmMain::pressCell(Cell cell) {
+    const float x = float(board.CellX[cell.row][cell.col] + PieceSize / 2);
+    const float y = float(board.CellY[cell.row][cell.col] + PieceSize / 2);
+    pctBoard_MouseDown(1, 0, x, y);
+}
+
+PictureBox* frmMain::control(ControlName which) const {
+    switch (which) {
+    case ControlName::Board:
+        return pctBoard;
+    case ControlName::New:
+        return pctNew;
+    case ControlName::HighScores:
+        return pctHighScores;
+    case ControlName::Set:
+        return pctSet;
+    case ControlName::Events:
+        return pctEvents;
+    case ControlName::Undo:
+        return pctUndo;
+    case ControlName::Help:
+        return pctHelp;
+    case ControlName::About:
+        return pctAbout;
+    case ControlName::Exit:
+        return pctExit;
+    case ControlName::GameOver:
+        return pctGameOver;
+    case ControlName::Ok:
+        return pctOk;
+    case ControlName::HelpText:
+        return pctHelpText;
+    case ControlName::AboutText:
+        return pctAboutText;
+    }
+    return nullptr;
 }
 
 void frmMain::pctBoard_MouseDown(int button, int /*shift*/, float x, float y) {

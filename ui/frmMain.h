@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace mirel {
@@ -23,9 +24,18 @@ namespace mirel {
 class InputGate;
 class KeyboardPlay;
 class WindowZoom;
+namespace testing {
+class frmMainInside;
+}
 
 // The screens the main window shows, one at a time.
 enum class Screen { Main, Events, Help, About, HighScores };
+
+// The controls of the main window that the keyboard finds by name.
+// clang-format off
+enum class ControlName { Board, New, HighScores, Set, Events, Undo, Help, About, Exit, GameOver, Ok,
+                         HelpText, AboutText };
+// clang-format on
 
 // The main window: it owns the game and every control, and its handlers carry out the game's
 // steps in order, leaving every rule to the core.
@@ -40,6 +50,34 @@ public:
     frmMain(TickClock& clock, RandomSource& random, SoundPlayer& sound, SettingsStore& store,
             QWidget* parent = nullptr);
     ~frmMain() override;
+
+    // What the rest of the program may use of the window, whose state and controls are its
+    // own: the keyboard (KeyboardPlay) reads the board and presses on it through the first
+    // four, presses a control as a click on it does (`emit control(...)->clicked()`) and
+    // follows the signals below; the program's start and end (app/) save the settings.
+
+    // Whether a game is on the board, and its pieces (kind 0: empty).
+    bool gameOn() const { return board.GameActive; }
+    const Grid& pieces() const { return board.BoardPieces; }
+    // The cell at a point of the board's box, in its pixels, if any.
+    std::optional<Cell> cellUnder(QPointF point) const;
+    // A left press on the middle of a cell, through the very handler a click there runs.
+    void pressCell(Cell cell);
+    // The set the board's pieces are of, and the pictures the window is drawn with.
+    PieceSet pieceSetInPlay() const { return inPlay; }
+    const Pictures& art() const { return pictures; }
+    // A control, and the controls Tab stops at, in reading order, of every screen (hidden ones
+    // are skipped).
+    PictureBox* control(ControlName which) const;
+    const std::vector<PictureBox*>& tabOrder() const { return tabStops; }
+    void SaveSettings();
+    // The save when the program ends: it may wait a moment longer for the store.
+    void SaveSettingsAtEnd();
+
+private:
+    // The tests' one way in (tests/support/frmMainInside.h).
+    friend class testing::frmMainInside;
+    class BoardCanvas;
 
     // Handlers of the controls.
     void pctNew_Click();
@@ -74,9 +112,6 @@ public:
     void PlaySoundFile(const std::string& fileName, std::int16_t flags);
     void PauseSeconds(std::int16_t seconds);
     void LoadSettings();
-    void SaveSettings();
-    // The save when the program ends: it may wait a moment longer for the store.
-    void SaveSettingsAtEnd();
 
     // The game's state.
     BoardModel board;
@@ -88,8 +123,6 @@ public:
     // The pictures, and the palette the board is painted from (kind k with pctPiece[k]).
     const Pictures pictures = Pictures::load();
     std::array<QPixmap, 7> pctPiece;
-    // The set the palette holds: the board's pieces are of this set.
-    PieceSet pieceSetInPlay() const { return inPlay; }
 
     // Controls of the main screen.
     PictureBox* pctBoard = nullptr;
@@ -125,8 +158,6 @@ public:
 
     // The game without a mouse: the board's cursor, the focus frame and the shortcuts.
     KeyboardPlay* keys = nullptr;
-    // The controls Tab stops at, in reading order, of every screen; hidden ones are skipped.
-    const std::vector<PictureBox*>& tabOrder() const { return tabStops; }
 
     // The factor the whole layout is drawn at, to fill the window (1 at the size it opens
     // with): the smaller of its width and height over those of the layout, at least 1.

@@ -10,7 +10,7 @@
 #include "ui/ScaledPictures.h"
 #include "ui/Twips.h"
 #include "ui/frmHighScore.h"
-#include "ui/frmMain.h"
+#include "support/frmMainInside.h"
 
 #include <QPainter>
 #include <QTest>
@@ -44,7 +44,7 @@ struct Game {
     ManualClock clock;
     RecordingSoundPlayer sound;
     MemorySettingsStore store;
-    frmMain window;
+    frmMainInside window;
 
     // The sound starts on, and the table full of scores no test game reaches, so that a game
     // ending by the way opens no window; the tests of the table start it empty.
