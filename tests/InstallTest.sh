@@ -145,9 +145,8 @@ mkdir -p "$ts_copies"
 while read -r lang; do
     cp "$source/i18n/mirel_$lang.ts" "$ts_copies/" || fail "no i18n/mirel_$lang.ts for the game's words"
 done < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$source/po/LINGUAS")
-if "$(qtpaths6 --query QT_HOST_BINS)/lupdate" -silent -locations none -no-obsolete \
-    -tr-function-alias QT_TR_NOOP+=spoken -project "$build/.lupdate/mirel_app_project.json" \
-    -ts "$ts_copies"/*.ts; then
+mapfile -t lupdate_arguments <"$build/lupdate-arguments"
+if "$(qtpaths6 --query QT_HOST_BINS)/lupdate" -silent "${lupdate_arguments[@]}" -ts "$ts_copies"/*.ts; then
     for ts in "$ts_copies"/*.ts; do
         ! grep -q 'type="unfinished"' "$ts" ||
             fail "i18n/$(basename "$ts") lacks a translation of the game's words (cmake --build build --target update_translations)"
