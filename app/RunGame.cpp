@@ -11,7 +11,9 @@
 #include <QEvent>
 #include <QFile>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 namespace mirel {
 
@@ -44,7 +46,24 @@ private:
 
 } // namespace
 
+void speakDesktopLanguage(QCoreApplication& app, const QStringList& languages) {
+    for (const QString& name : languages) {
+        const QLocale language(name);
+        // English, or no language at all ("C"): the texts as written.
+        if (language.language() == QLocale::English || language.language() == QLocale::C) return;
+        // Only a language the game has costs a load (the translations are in the program).
+        auto* translator = new QTranslator(&app);
+        if (translator->load(language, QStringLiteral("mirel"), QStringLiteral("_"),
+                             QStringLiteral(":/i18n"))) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+        delete translator;
+    }
+}
+
 int runGame(QApplication& app, const std::function<void(QWidget&)>& beforeShow) {
+    speakDesktopLanguage(app, QLocale::system().uiLanguages());
     SteadyTickClock clock;
     RealRandom random;
     ModuleSoundPlayer sound(ModuleSoundPlayer::besideProgram());

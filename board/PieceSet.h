@@ -8,6 +8,12 @@ namespace mirel {
 // The three sets of pieces the player can choose from.
 enum class PieceSet : std::int16_t { Balls = 1, Boxes = 2, Faces = 3 };
 
+// Marks a name a screen reader says: the program's translations find it by this mark (see
+// i18n/) and look it up under "mirel".
+constexpr const char* spoken(const char* name) {
+    return name;
+}
+
 // One kind of piece: the name a screen reader says for it, and the colours the pictures are
 // drawn in (0xRRGGBB): a ball with the colour its shadow side turns to, a box in one colour.
 // Faces are drawn by their mood, in the order of their names.
@@ -35,23 +41,27 @@ struct PieceSetKinds {
 inline constexpr std::array<PieceSetKinds, 3> PieceSets = {{
     {"ball",
      6,
-     {{{"cyan ball", 0x3ae3fb, 0x006dbc},
-       {"green ball", 0x3ec86e, 0x254d36},
-       {"grey ball", 0xa4a4ae, 0x44444b},
-       {"magenta ball", 0xf02ad0, 0x36004a},
-       {"red ball", 0xe62f15, 0x550400},
-       {"yellow ball", 0xfadc22, 0x9c5a29}}}},
+     {{{spoken("cyan ball"), 0x3ae3fb, 0x006dbc},
+       {spoken("green ball"), 0x3ec86e, 0x254d36},
+       {spoken("grey ball"), 0xa4a4ae, 0x44444b},
+       {spoken("magenta ball"), 0xf02ad0, 0x36004a},
+       {spoken("red ball"), 0xe62f15, 0x550400},
+       {spoken("yellow ball"), 0xfadc22, 0x9c5a29}}}},
     {"box",
      6,
-     {{{"blue square", 0x2860f0},
-       {"cyan square", 0x18d0e8},
-       {"green square", 0x68b339},
-       {"red square", 0xd40319},
-       {"white square", 0xeeeeee},
-       {"yellow square", 0xffe12d}}}},
+     {{{spoken("blue square"), 0x2860f0},
+       {spoken("cyan square"), 0x18d0e8},
+       {spoken("green square"), 0x68b339},
+       {spoken("red square"), 0xd40319},
+       {spoken("white square"), 0xeeeeee},
+       {spoken("yellow square"), 0xffe12d}}}},
     {"face",
      5,
-     {{{"sad face"}, {"frowning face"}, {"grinning face"}, {"smiling face"}, {"neutral face"}}}},
+     {{{spoken("sad face")},
+       {spoken("frowning face")},
+       {spoken("grinning face")},
+       {spoken("smiling face")},
+       {spoken("neutral face")}}}},
 }};
 
 constexpr const PieceSetKinds& kindsOf(PieceSet set) {

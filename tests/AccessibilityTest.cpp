@@ -1,11 +1,13 @@
 // What a screen reader is told about the main window: the game draws no text, so every
 // button and switch must carry its name, and every switch the state its picture shows.
 #include "support/GameWindow.h"
+#include "app/RunGame.h"
 #include "ui/KeyboardPlay.h"
 
 #include <QAccessible>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 #include <vector>
 
@@ -258,6 +260,51 @@ private slots:
         const int toldBefore = w.pctBoard->toldLine();
         QVERIFY(QMetaObject::invokeMethod(w.Timer1, "timeout"));
         QCOMPARE(w.pctBoard->toldLine(), toldBefore);
+    }
+
+    // The game speaks the first of the desktop's languages it has, English where English or
+    // none of them comes first; the points of a group take the language's plural forms.
+    void theDesktopsLanguageIsSpoken_data() {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QString>("told");
+        const QString english = "New game. row 10, column 1: red ball, a group of 4, 8 points";
+        QTest::newRow("English first") << QStringList{"en-GB", "de-DE"} << 4 << english;
+        QTest::newRow("no language") << QStringList{"C"} << 4 << english;
+        QTest::newRow("only languages it lacks") << QStringList{"eo", "zh-TW"} << 4 << english;
+        QTest::newRow("Austrian German")
+            << QStringList{"de-AT"} << 4
+            << "Neues Spiel. Zeile 10, Spalte 1: rote Kugel, Gruppe aus 4, 8 Punkte";
+        QTest::newRow("Russian after one it lacks")
+            << QStringList{"eo", "ru-RU"} << 4
+            << "Новая игра. ряд 10, столбец 1: красный шарик, группа из 4, 8 очков";
+        QTest::newRow("Russian, 22") << QStringList{"ru"} << 11
+                                     << "Новая игра. ряд 10, столбец 1: красный шарик, группа из "
+                                        "11, 22 очка";
+        QTest::newRow("Polish, 4") << QStringList{"pl-PL"} << 2
+                                   << "Nowa gra. wiersz 10, kolumna 1: czerwona kulka, grupa: 2, "
+                                      "4 punkty";
+        QTest::newRow("Brazilian Portuguese")
+            << QStringList{"pt-BR"} << 4
+            << "Novo jogo. linha 10, coluna 1: bola vermelha, grupo de 4, 8 pontos";
+        QTest::newRow("Simplified Chinese")
+            << QStringList{"zh-Hans-CN"} << 4 << "新游戏。 第 10 行，第 1 列：红色小球，4 个一组，8 分";
+    }
+    void theDesktopsLanguageIsSpoken() {
+        QFETCH(QStringList, languages);
+        QFETCH(int, group);
+        QFETCH(QString, told);
+        speakDesktopLanguage(*QCoreApplication::instance(), languages);
+        {
+            Game game;
+            Rows rows = checkerboard();
+            rows[9].replace(0, std::size_t(group), std::size_t(group), '5');
+            game.scriptDeal(rows);
+            game.key(Qt::Key_N, Qt::ControlModifier);
+            PictureBox* board = game.window.pctBoard;
+            QCOMPARE(board->told(board->toldLine()), told);
+        }
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
     }
 
     // The end of a game takes the focus, read with its score and, where it ranks, its rank;

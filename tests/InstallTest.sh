@@ -137,6 +137,23 @@ while read -r lang; do
     grep -q "<summary xml:lang=\"$lang\">" "$metainfo" && grep -q "<keyword xml:lang=\"$lang\">" "$metainfo" ||
         fail "the description lacks its $lang texts"
 done < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$source/po/LINGUAS")
+# The same languages for what the game says: i18n/mirel_<language>.ts each, holding every
+# text of today's code, each translated. lupdate, run as the build's update_translations
+# does but into copies, marks a text the code has and a file lacks as unfinished.
+ts_copies="$scratch/ts"
+mkdir -p "$ts_copies"
+while read -r lang; do
+    cp "$source/i18n/mirel_$lang.ts" "$ts_copies/" || fail "no i18n/mirel_$lang.ts for the game's words"
+done < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$source/po/LINGUAS")
+mapfile -t lupdate_arguments <"$build/lupdate-arguments"
+if "$(qtpaths6 --query QT_HOST_BINS)/lupdate" -silent "${lupdate_arguments[@]}" -ts "$ts_copies"/*.ts; then
+    for ts in "$ts_copies"/*.ts; do
+        ! grep -q 'type="unfinished"' "$ts" ||
+            fail "i18n/$(basename "$ts") lacks a translation of the game's words (cmake --build build --target update_translations)"
+    done
+else
+    fail "lupdate could not read the game's words"
+fi
 grep -qx 'Comment\[uk\]=Очистіть поле, прибираючи групи однакових фішок' "$desktop" ||
     fail "the menu entry's Ukrainian comment is not the one po/uk.po holds"
 

@@ -7,6 +7,7 @@
 #include "ui/frmMain.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -304,10 +305,11 @@ QString KeyboardPlay::describeCursor() const {
     case PressOutcome::LonePiece:
         return cell + tr("%1, alone").arg(pieceName(outcome.piece));
     case PressOutcome::RemovesGroup:
-        return cell + tr("%1, a group of %2, %3 points")
+        // The points are the count a noun follows, so where a language has plural forms,
+        // they follow the points.
+        return cell + tr("%1, a group of %2, %n points", nullptr, outcome.points)
                           .arg(pieceName(outcome.piece))
-                          .arg(outcome.size)
-                          .arg(outcome.points);
+                          .arg(outcome.size);
     }
     return cell + tr("empty");
 }
@@ -315,7 +317,8 @@ QString KeyboardPlay::describeCursor() const {
 // The pieces are named after the set the board was dealt with.
 QString KeyboardPlay::pieceName(std::int16_t kind) const {
     const PieceSetKinds& set = kindsOf(w.pieceSetInPlay());
-    if (kind >= 1 && kind <= set.count) return tr(set.kinds[std::size_t(kind - 1)].name);
+    if (kind >= 1 && kind <= set.count)
+        return QCoreApplication::translate("mirel", set.kinds[std::size_t(kind - 1)].name);
     return tr("piece %1").arg(kind);
 }
 
