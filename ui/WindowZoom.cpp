@@ -2,6 +2,7 @@
 
 #include "ui/ScaledPictures.h"
 
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
@@ -13,6 +14,10 @@
 namespace mirel {
 
 namespace {
+
+bool canPlaceItself() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 bool maximizedOrFull(const QWidget& window) {
     return (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
@@ -101,6 +106,12 @@ void WindowZoom::zoom(int direction) {
     if (stateful) window.showNormal();
     window.move(outer.topLeft());
     window.resize(client(to));
+    // A Wayland compositor places windows and keeps a grown one's top left where it was, which
+    // may leave its lower part below the screen; it places a window shown anew where it fits.
+    if (to > factor && !stateful && !canPlaceItself()) {
+        window.hide();
+        window.show();
+    }
 }
 
 WindowSize WindowZoom::stored() const {
