@@ -35,8 +35,8 @@ void Overlay::paintEvent(QPaintEvent*) {
     if (factor != 1.0) {
         // The corners keep their share of the frame at every size.
         const qreal ratio = devicePixelRatioF();
+        // Not drawn yet: asked for, and drawn once the size has settled.
         const QImage exact = ScaledPictures::instance().exact(picture, factor, ratio);
-        if (exact.isNull()) ScaledPictures::instance().want(factor, ratio);
         const QPixmap source = exact.isNull() ? picture : QPixmap::fromImage(exact);
         const int target = qRound(corner * factor);
         const int sourceCorner =
