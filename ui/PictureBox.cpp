@@ -1,6 +1,8 @@
 #include "ui/PictureBox.h"
 
 #include "ui/ScaledPictures.h"
+
+#include "Drawing.h"
 #include "ui/Twips.h"
 
 #include <QAccessible>
@@ -18,7 +20,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     makeReadable();
     connect(&ScaledPictures::instance(), &ScaledPictures::drawn, this, [this] {
-        if (factor != 1.0) update();
+        if (factor != 1.0 || art::wordsTranslated()) update();
     });
 }
 

@@ -102,6 +102,9 @@ QImage ScaledPictures::exact(const QPixmap& picture, double factor, double ratio
     }
     if (scale == settled && ratio == ratioOfSettled && !pictures[std::size_t(id)].isNull())
         return pictures[std::size_t(id)];
+    // Words in another language at a compiled-in size, before any size has settled: the size
+    // the window opens with, drawn for at once.
+    if (settled == 0 && compiledIn(scale)) want(factor, ratio);
     ask(id, scale);
     return {};
 }
