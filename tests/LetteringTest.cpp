@@ -3,8 +3,12 @@
 // drawn as the committed PNGs hold it; a letter no face has never ends the game.
 
 #include "Catalogue.h"
+#include "Drawing.h"
 #include "Lettering.h"
 #include "MirelArt.h"
+#include "PackedPictures.h"
+#include "ui/Pictures.h"
+#include "ui/ScaledPictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -163,6 +167,27 @@ private slots:
         const QRectF with = scriptOutline(QStringLiteral("Ok ϣ"), Weight::Bold).boundingRect();
         QVERIFY(!without.isEmpty());
         QCOMPARE(with, without);
+    }
+
+    // In another language the game shows the words drawn in it at 1x too, and the pieces as
+    // compiled in.
+    void theGameShowsTheWordsOfItsLanguage() {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral("mirel_de"), QStringLiteral(":/i18n")));
+        QCoreApplication::installTranslator(&german);
+        mirel::art::setWordsTranslated(true);
+        const mirel::Pictures pictures = mirel::Pictures::load();
+        auto& scaled = mirel::ScaledPictures::instance();
+        QCOMPARE(scaled.exact(pictures.pctBall[0], 1.0, 1.0),
+                 mirel::art::packedPicture(PictureId::Ball0, false));
+        QTRY_VERIFY(!scaled.exact(pictures.newGame, 1.0, 1.0).isNull());
+        const QImage shown = scaled.exact(pictures.newGame, 1.0, 1.0);
+        QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
+                 drawings("de").at(PictureId::New).image.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(shown.convertToFormat(QImage::Format_RGB32) !=
+                mirel::art::packedPicture(PictureId::New, false).convertToFormat(QImage::Format_RGB32));
+        mirel::art::setWordsTranslated(false);
+        QCoreApplication::removeTranslator(&german);
     }
 };
 
