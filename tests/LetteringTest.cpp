@@ -2,9 +2,9 @@
 // no smaller than two thirds of the English word's letters, every letter in some face; English
 // drawn as the committed PNGs hold it; a letter no face has never ends the game.
 
+#include "Lettering.h"
 #include "Catalogue.h"
 #include "Drawing.h"
-#include "Lettering.h"
 #include "MirelArt.h"
 #include "PackedPictures.h"
 #include "ui/Pictures.h"
@@ -130,15 +130,18 @@ private slots:
             QVERIFY2(ink.width() > 1 && ink.height() > 1, "a line drawn empty");
             QVERIFY2(box.contains(ink),
                      qPrintable(QStringLiteral("ink %1,%2 %3x%4 leaves the picture")
-                                    .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+                                    .arg(ink.x())
+                                    .arg(ink.y())
+                                    .arg(ink.width())
+                                    .arg(ink.height())));
         }
         const double ratio = smallestLetters(drawn.lines) / smallestLetters(english.lines);
         QVERIFY2(ratio >= 2.0 / 3 - 1e-9,
                  qPrintable(QStringLiteral("letters at %1 of the English size").arg(ratio)));
         if (language == u"en") {
             // As the generator drew the committed PNG.
-            const QImage png =
-                QImage(mirel::art::picturePath(PictureId(id), false)).convertToFormat(drawn.image.format());
+            const QImage png = QImage(mirel::art::picturePath(PictureId(id), false))
+                                   .convertToFormat(drawn.image.format());
             QCOMPARE(drawn.image, png);
         }
     }
@@ -184,8 +187,9 @@ private slots:
         const QImage shown = scaled.exact(pictures.newGame, 1.0, 1.0);
         QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
                  drawings("de").at(PictureId::New).image.convertToFormat(QImage::Format_RGB32));
-        QVERIFY(shown.convertToFormat(QImage::Format_RGB32) !=
-                mirel::art::packedPicture(PictureId::New, false).convertToFormat(QImage::Format_RGB32));
+        QVERIFY(
+            shown.convertToFormat(QImage::Format_RGB32) !=
+            mirel::art::packedPicture(PictureId::New, false).convertToFormat(QImage::Format_RGB32));
         mirel::art::setWordsTranslated(false);
         QCoreApplication::removeTranslator(&german);
     }
