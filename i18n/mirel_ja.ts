@@ -33,15 +33,15 @@
     </message>
     <message>
         <source>Set #%1</source>
-        <translation>セット #%1</translation>
+        <translation>絵柄 #%1</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation>はい</translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>No</source>
-        <translation>いいえ</translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -79,7 +79,7 @@ Scores</source>
     </message>
     <message>
         <source>Help</source>
-        <translation>ヘルプ</translation>
+        <translation>説明</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>Yes</source>
-        <translation>是</translation>
+        <translation>开</translation>
     </message>
     <message>
         <source>No</source>
-        <translation>否</translation>
+        <translation>关</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>New</source>
-        <translation>新游戏</translation>
+        <translation>新局</translation>
     </message>
     <message>
         <source>High

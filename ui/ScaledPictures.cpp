@@ -103,8 +103,14 @@ QImage ScaledPictures::exact(const QPixmap& picture, double factor, double ratio
     if (scale == settled && ratio == ratioOfSettled && !pictures[std::size_t(id)].isNull())
         return pictures[std::size_t(id)];
     // Words in another language at a compiled-in size, before any size has settled: the size
-    // the window opens with, drawn for at once.
-    if (settled == 0 && compiledIn(scale)) want(factor, ratio);
+    // the window opens with, drawn for as soon as this painting is over (the typefaces are
+    // loaded then, not before the first window is on the screen).
+    if (settled == 0 && compiledIn(scale) && !openingSizeWanted) {
+        openingSizeWanted = true;
+        QTimer::singleShot(0, this, [this, factor, ratio] {
+            if (settled == 0) want(factor, ratio);
+        });
+    }
     ask(id, scale);
     return {};
 }

@@ -66,6 +66,7 @@ private:
     int drawingsUnderWay = 0;
     bool drawScheduled = false;
     bool stopped = false; // the program is ending
+    bool openingSizeWanted = false; // words in another language asked for before any size
     std::shared_ptr<std::atomic<bool>> cancelSettled;
     QThread* thread = nullptr;
     QObject* drawer = nullptr; // lives on `thread`

@@ -55,6 +55,8 @@ def merged(paths, family, out):
     for tmp in fonts:
         os.remove(tmp)
     rename(font, family)
+    # The same inputs make the same bytes: the sources' dates, not today's.
+    font.recalcTimestamp = False
     font.save(out)
 
 
@@ -90,6 +92,7 @@ def main(dancing, marck, wenkai):
     subsetter.populate(text="".join(sorted(chars)))
     subsetter.subset(font)
     rename(font, "Mirel Script CJK")
+    font.recalcTimestamp = False
     font.save(os.path.join(HERE, "MirelScriptCJK-Bold.ttf"))
 
 
