@@ -199,6 +199,11 @@ void ScaledPictures::want(double factor, double ratio) {
         static bool told = false;
         if (!told) qWarning("mirel: pictures are shown enlarged: %s", qPrintable(problem));
         told = true;
+        // Nothing can be drawn: the words show as compiled in, in English, rather than not at all.
+        if (art::wordsTranslated()) {
+            emit drawn(); // painted again, from the compiled-in pixels
+            art::setWordsTranslated(false);
+        }
         return;
     }
     settled = scale;
