@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points</source>
-        <translation>同じ色のとなり合うピースをクリックして得点しよう</translation>
+        <translation>同じ色のとなり合う​ピースを​クリックして​得点しよう</translation>
     </message>
     <message>
         <source>Use Events to make things even wilder!</source>
-        <translation>イベントでさらにスリリングに！</translation>
+        <translation>イベントで​さらに​スリリングに！</translation>
     </message>
     <message>
         <source>Made by the Mirel team</source>

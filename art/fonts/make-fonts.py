@@ -46,12 +46,14 @@ def rename(font, family):
 def merged(paths, family, out):
     fonts = []
     for p in paths:
-        f = TTFont(p)
+        f = TTFont(p, recalcTimestamp=False)
         f.flavor = None
         tmp = out + "." + os.path.basename(p) + ".ttf"
         f.save(tmp)
         fonts.append(tmp)
     font = Merger().merge(fonts)
+    source = TTFont(paths[0])["head"]
+    font["head"].created, font["head"].modified = source.created, source.modified
     for tmp in fonts:
         os.remove(tmp)
     rename(font, family)

@@ -84,6 +84,14 @@ bool covers(const QFont& font, const QString& text) {
     return true;
 }
 
+// A translation marks where Japanese or Chinese may break with a zero-width space; it then
+// breaks only there (between phrases, not before a particle).
+const QChar BreakHere(0x200B);
+
+QString unmarked(QString text) {
+    return text.remove(BreakHere);
+}
+
 // A letter no face has is left out of the lettering, and said once on stderr.
 void tellMissing(char32_t c) {
     static std::mutex lock;
@@ -198,7 +206,7 @@ QPainterPath scriptOutline(const QString& text, Weight weight) {
 QString uncoveredLetters(const QString& text) {
     const std::vector<QFont> all = faces(Weight::Bold);
     QString missing;
-    for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& word : unmarked(text).split(' ', Qt::SkipEmptyParts)) {
         const bool someFace =
             std::any_of(all.begin(), all.end(), [&](const QFont& f) { return covers(f, word); });
         if (someFace) continue;
@@ -334,21 +342,22 @@ bool breakableBefore(const QString& text, qsizetype i) {
 }
 
 // A paragraph cut in two at each place it may break: between words, and in Japanese and
-// Chinese between characters.
+// Chinese between characters, or where marked.
 QList<QStringList> twoLineCuts(const QString& paragraph) {
     const QStringList words = paragraph.split(' ', Qt::SkipEmptyParts);
     QList<QStringList> cuts;
     for (qsizetype cut = 1; cut < words.size(); ++cut)
-        cuts.append({words.mid(0, cut).join(' '), words.mid(cut).join(' ')});
+        cuts.append({unmarked(words.mid(0, cut).join(' ')), unmarked(words.mid(cut).join(' '))});
+    const bool marked = paragraph.contains(BreakHere);
     for (qsizetype i = 1; i < paragraph.size(); ++i)
-        if (breakableBefore(paragraph, i))
-            cuts.append({paragraph.left(i).trimmed(), paragraph.mid(i).trimmed()});
+        if (marked ? paragraph[i - 1] == BreakHere : breakableBefore(paragraph, i))
+            cuts.append({unmarked(paragraph.left(i)).trimmed(), unmarked(paragraph.mid(i)).trimmed()});
     return cuts;
 }
 
 // The ways of putting a paragraph on one line or two.
 QList<QStringList> breaksOf(const QString& paragraph, Weight weight) {
-    QList<QStringList> options{{paragraph}};
+    QList<QStringList> options{{unmarked(paragraph)}};
     double bestWidest = std::numeric_limits<double>::infinity();
     QStringList best;
     for (const QStringList& cut : twoLineCuts(paragraph)) {
