@@ -7,6 +7,8 @@
 #include "app/ClosingSignals.h"
 #include "ui/frmMain.h"
 
+#include "Drawing.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -56,6 +58,9 @@ void speakDesktopLanguage(QCoreApplication& app, const QStringList& languages) {
         if (translator->load(language, QStringLiteral("mirel"), QStringLiteral("_"),
                              QStringLiteral(":/i18n"))) {
             QCoreApplication::installTranslator(translator);
+            // The pictures' words too: drawn in the language rather than shown from the
+            // compiled-in English.
+            art::setWordsTranslated(true);
             return;
         }
         delete translator;

@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>Klikej na stejné sousední kameny a sbírej body</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>S nástrahami bude hra ještě divočejší!</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Vytvořil tým Mirel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Zvuk</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Ticho</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>Sada #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O hře</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>Posun řádků</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>Posun sloupců</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>Miny</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nová</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>Rekordy</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Nástrahy</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Konec hry!</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

@@ -2,6 +2,99 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>Klicke auf gleiche Steine nebeneinander und sammle Punkte</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>Mit Extras wird es noch wilder!</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Ein Spiel vom Mirel-Team</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Kein Ton</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>Satz #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>Reihen rücken</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>Spalten rücken</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>Minen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>Besten-
+liste</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>Vale</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>Haz clic en fichas iguales vecinas para ganar puntos</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>¡Con las sorpresas todo es más loco!</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Hecho por el equipo de Mirel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Sin sonido</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>Fichas #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>Filas móviles</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>Columnas móviles</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>Minas</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Sorpresas</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>¡Fin del juego!</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

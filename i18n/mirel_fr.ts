@@ -2,6 +2,99 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>Cliquez sur des pièces identiques voisines pour marquer des points</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>Avec les imprévus, c'est encore plus fou !</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Créé par l'équipe Mirel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>Jeu #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>Lignes mobiles</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>Colonnes mobiles</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>Mines</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>Meilleurs
+scores</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Imprévus</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sortir</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Partie finie !</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

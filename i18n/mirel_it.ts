@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>Clicca su pezzi uguali vicini per fare punti</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>Con gli imprevisti è ancora più pazzo!</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Creato dal team di Mirel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>Serie #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>Righe mobili</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>Colonne mobili</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>Mine</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuova</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Imprevisti</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Partita finita!</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

@@ -2,6 +2,99 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>同じ色のとなり合う​ピースを​クリックして​得点しよう</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>イベントで​さらに​スリリングに！</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Mirel チーム制作</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>音あり</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>音なし</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>絵柄 #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>戻す</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>行ずらし</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>列ずらし</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>地雷</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>ハイ
+スコア</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>イベント</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>ゲームオーバー！</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

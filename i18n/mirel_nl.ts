@@ -2,6 +2,99 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>Klik op gelijke stenen naast elkaar en scoor punten</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>Met extra's wordt het nog wilder!</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Gemaakt door het Mirel-team</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>Set #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>Rijen schuiven</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>Kolommen schuiven</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>Mijnen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>Top-
+scores</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Extra's</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hulp</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Afgelopen!</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

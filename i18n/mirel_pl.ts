@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>Klikaj sąsiednie jednakowe klocki i zbieraj punkty</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>Z pułapkami będzie jeszcze szaleniej!</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Stworzył zespół Mirel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Cisza</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>Zestaw #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O grze</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>Ruchome wiersze</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>Ruchome kolumny</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>Miny</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowa</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>Rekordy</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Pułapki</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Wyjdź</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Koniec gry!</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>Clique em peças iguais vizinhas para marcar pontos</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>Com as surpresas fica ainda mais louco!</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Feito pela equipe Mirel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Sem som</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>Peças #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>Linhas móveis</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>Colunas móveis</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>Minas</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>Recordes</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Surpresas</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zerar</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Fim de jogo!</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>Щёлкайте по одинаковым соседним фишкам и набирайте очки</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>С помехами будет ещё безумнее!</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Сделано командой Mirel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Тихо</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>Набор #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Инфо</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>Сдвиг строк</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>Сдвиг столбцов</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>Мины</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новая</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>Рекорды</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Помехи</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Гайд</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Игра окончена!</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

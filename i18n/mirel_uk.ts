@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>Клацайте на однакові сусідні фішки й заробляйте очки</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>З пастками буде ще шаленіше!</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Створено командою Mirel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версія</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Тиша</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>Набір #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Інфо</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>Зсув рядків</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>Зсув стовпців</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>Міни</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Нова</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>Рекорди</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Пастки</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Гайд</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Гру закінчено!</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Click on identical adjacent pieces to score points</source>
+        <translation>点击相邻的相同棋子即可得分</translation>
+    </message>
+    <message>
+        <source>Use Events to make things even wilder!</source>
+        <translation>开启事件，玩得更疯狂！</translation>
+    </message>
+    <message>
+        <source>Made by the Mirel team</source>
+        <translation>Mirel 团队出品</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>音效开</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>音效关</translation>
+    </message>
+    <message>
+        <source>Set #%1</source>
+        <translation>图案 #%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Row Shifts</source>
+        <translation>行移动</translation>
+    </message>
+    <message>
+        <source>Column Shifts</source>
+        <translation>列移动</translation>
+    </message>
+    <message>
+        <source>Mines</source>
+        <translation>地雷</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新局</translation>
+    </message>
+    <message>
+        <source>High
+Scores</source>
+        <translation>排行榜</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>游戏结束！</translation>
+    </message>
+</context>
+<context>
     <name>mirel</name>
     <message>
         <source>cyan ball</source>

@@ -1,6 +1,8 @@
 #include "ui/PictureBox.h"
 
 #include "ui/ScaledPictures.h"
+
+#include "Drawing.h"
 #include "ui/Twips.h"
 
 #include <QAccessible>
@@ -18,7 +20,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     makeReadable();
     connect(&ScaledPictures::instance(), &ScaledPictures::drawn, this, [this] {
-        if (factor != 1.0) update();
+        if (factor != 1.0 || art::wordsTranslated()) update();
     });
 }
 
@@ -107,19 +109,14 @@ void PictureBox::paintEvent(QPaintEvent* event) {
             const QPoint to(firstPixelAt(at.first, factor), firstPixelAt(at.second, factor));
             const QRect covers(to, (picture.deviceIndependentSize() * factor).toSize() + QSize(1, 1));
             if (!covers.intersects(wanted)) continue;
-            if (factor == 1.0)
-                painter.drawPixmap(to, picture);
-            else
-                ScaledPictures::instance().paint(painter, to, picture, factor);
+            ScaledPictures::instance().paint(painter, to, picture, factor);
         }
     }
     // The border is a pixel wide at the size the game opens with, and grows with the rest.
     const int line = border ? std::max(1, toPixels(TwipsPerPixel, factor)) : 0;
     if (cells.empty()) {
         painter.fillRect(rect(), Qt::black);
-        if (!shown.isNull() && factor == 1.0)
-            painter.drawPixmap(line, line, shown);
-        else if (!shown.isNull())
+        if (!shown.isNull())
             ScaledPictures::instance().paint(painter, QPointF(line, line), shown, factor);
     }
     if (border && factor == 1.0) {

@@ -49,6 +49,17 @@ bool compiledIn(double scale) {
     return scale == 1.0 || scale == 2.0;
 }
 
+// Whether the compiled-in pixels show picture `id` at `scale`: not those with words in a
+// language other than theirs.
+bool packedServes(int id, double scale) {
+    return compiledIn(scale) && !art::drawnInLanguage(art::PictureId(id));
+}
+
+// Whether any picture must be drawn at `scale`.
+bool drawsAt(double scale) {
+    return !compiledIn(scale) || art::wordsTranslated();
+}
+
 } // namespace
 
 ScaledPictures::ScaledPictures()
@@ -84,19 +95,28 @@ QImage ScaledPictures::exact(const QPixmap& picture, double factor, double ratio
     const int id = idOf(picture);
     if (id < 0) return {};
     const double scale = factor * ratio;
-    if (compiledIn(scale)) {
+    if (packedServes(id, scale)) {
         QImage packed = art::packedPicture(art::PictureId(id), scale == 2.0);
         packed.setDevicePixelRatio(ratio);
         return packed;
     }
     if (scale == settled && ratio == ratioOfSettled && !pictures[std::size_t(id)].isNull())
         return pictures[std::size_t(id)];
+    // Words in another language at a compiled-in size, before any size has settled: the size
+    // the window opens with, drawn for as soon as this painting is over (the typefaces are
+    // loaded then, not before the first window is on the screen).
+    if (settled == 0 && compiledIn(scale) && !openingSizeWanted) {
+        openingSizeWanted = true;
+        QTimer::singleShot(0, this, [this, factor, ratio] {
+            if (settled == 0) want(factor, ratio);
+        });
+    }
     ask(id, scale);
     return {};
 }
 
 void ScaledPictures::paint(QPainter& painter, QPointF at, const QPixmap& picture, double factor) {
-    if (factor == 1.0) {
+    if (factor == 1.0 && (!art::wordsTranslated() || packedServes(idOf(picture), 1.0))) {
         painter.drawPixmap(at, picture);
         return;
     }
@@ -117,6 +137,8 @@ void ScaledPictures::paint(QPainter& painter, QPointF at, const QPixmap& picture
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (id < 0) {
         painter.drawPixmap(target, picture, QRectF(picture.rect()));
+    } else if (art::drawnInLanguage(art::PictureId(id))) {
+        // Words in the game's language: nothing rather than English until they are drawn.
     } else {
         const bool haveSettled = !pictures[std::size_t(id)].isNull();
         double best = 0;
@@ -158,7 +180,7 @@ void ScaledPictures::want(double factor, double ratio) {
         drawAsked();
         return;
     }
-    if (settled == 0 && compiledIn(scale)) return;
+    if (settled == 0 && !drawsAt(scale)) return;
     // Another size: what is drawn or under way for the last one is given up.
     if (cancelSettled) *cancelSettled = true;
     cancelSettled.reset();
@@ -171,12 +193,17 @@ void ScaledPictures::want(double factor, double ratio) {
     // screen at 3840 x 2160 without this, 35 with it, against 30 before).
     malloc_trim(0);
 #endif
-    if (compiledIn(scale)) return;
+    if (!drawsAt(scale)) return;
     QString problem;
     if (!art::prepareDrawing(problem)) {
         static bool told = false;
         if (!told) qWarning("mirel: pictures are shown enlarged: %s", qPrintable(problem));
         told = true;
+        // Nothing can be drawn: the words show as compiled in, in English, rather than not at all.
+        if (art::wordsTranslated()) {
+            emit drawn(); // painted again, from the compiled-in pixels
+            art::setWordsTranslated(false);
+        }
         return;
     }
     settled = scale;
@@ -190,7 +217,7 @@ void ScaledPictures::want(double factor, double ratio) {
         std::fill(asked.begin(), asked.end(), false);
     }
     for (std::size_t id = 0; id < art::PictureCount; ++id)
-        if (!familyOf(int(id)).isEmpty()) asked[id] = true;
+        if (!familyOf(int(id)).isEmpty() && !packedServes(int(id), scale)) asked[id] = true;
     drawAsked();
 }
 

@@ -18,6 +18,8 @@ namespace mirel {
 // The game's pictures at the size the window is drawn at. At a scale of 1 or 2 device pixels
 // to each 1x pixel they are the compiled-in pixels; at any other they are drawn afresh by the
 // code that drew those, on a drawing thread of their own that lives as long as the program.
+// When the game speaks another language than English, the pictures with words are drawn so at
+// every scale, and show black until drawn.
 // Only what is asked for is drawn: the pictures painted (with the rest of a piece set or the
 // digits when one of them is), once the size has settled, one drawing at a time; a new size
 // gives up the drawing under way, even inside a picture. Until a picture is drawn the nearest
@@ -66,6 +68,7 @@ private:
     int drawingsUnderWay = 0;
     bool drawScheduled = false;
     bool stopped = false; // the program is ending
+    bool openingSizeWanted = false; // words in another language asked for before any size
     std::shared_ptr<std::atomic<bool>> cancelSettled;
     QThread* thread = nullptr;
     QObject* drawer = nullptr; // lives on `thread`

@@ -7,6 +7,7 @@
 #include "Pieces.h"
 #include "board/PieceSet.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 
 #include <algorithm>
@@ -17,6 +18,16 @@
 #include <utility>
 
 namespace {
+
+// The pictures' words, in the language the game speaks (English when no translator is
+// installed, as in the generator). A line break in a translation breaks the picture's lines.
+struct Pictures {
+    Q_DECLARE_TR_FUNCTIONS(Pictures)
+};
+
+QStringList lines(const QString& words) {
+    return words.split('\n');
+}
 
 // Lettering keeps this far from every edge of its picture.
 constexpr double Margin = 2.0;
@@ -40,8 +51,8 @@ double fittedCap(const QStringList& lines, const QRectF& box, double pitch = 1.3
 
 // A word picture: the lines centred in the box, as large as fits (or capped so
 // that a family of buttons share one size).
-Picture word(PictureId id, QSize size, QStringList lines, double maxCap = 1e9,
-             double pitch = 1.35, QRectF box = {}) {
+Picture word(PictureId id, QSize size, QStringList lines, double maxCap = 1e9, double pitch = 1.35,
+             QRectF box = {}) {
     if (box.isNull()) box = lettering(size);
     return Picture{
         id, size,
@@ -91,8 +102,8 @@ private:
 };
 
 void drawOk(Canvas& c, const QRectF& button) {
-    paintLettering(
-        c, fitLines({"Ok"}, Weight::Bold, button.adjusted(Margin, Margin, -Margin, -Margin)));
+    paintLettering(c, fitLines({Pictures::tr("Ok")}, Weight::Bold,
+                               button.adjusted(Margin, Margin, -Margin, -Margin)));
 }
 
 const QSize OkSize(47, 29);
@@ -102,9 +113,10 @@ void drawHelpText(Canvas& c) {
     const QRectF ok((size.width() - OkSize.width()) / 2, size.height() - OkSize.height(),
                     OkSize.width(), OkSize.height());
     const QRectF text = inset(size, 4, 4, 4, OkSize.height() + 8);
-    paintLettering(c, fitParagraphs({"Click on identical adjacent pieces to score points",
-                                     "Use Events to make things even wilder!"},
-                                    Weight::Bold, text, 1.45, 0.8));
+    paintLettering(
+        c, fitParagraphs({Pictures::tr("Click on identical adjacent pieces to score points"),
+                          Pictures::tr("Use Events to make things even wilder!")},
+                         Weight::Bold, text, 1.45, 0.8));
     drawOk(c, ok);
 }
 
@@ -169,10 +181,10 @@ void drawTitle(Canvas& c) {
 void drawAboutText(Canvas& c) {
     const QSizeF size(c.size);
     std::vector<Line> all = fitLines({"Mirel"}, Weight::Bold, QRectF(4, 3, size.width() - 8, 53));
-    const std::vector<Line> maker =
-        fitLines({"Made by the Mirel team"}, Weight::Bold, QRectF(4, 63, size.width() - 8, 21));
+    const std::vector<Line> maker = fitLines(lines(Pictures::tr("Made by the Mirel team")),
+                                             Weight::Bold, QRectF(4, 63, size.width() - 8, 21));
     const std::vector<Line> version =
-        fitLines({"Version"}, Weight::Bold, QRectF(4, 94, size.width() - 8, 27));
+        fitLines(lines(Pictures::tr("Version")), Weight::Bold, QRectF(4, 94, size.width() - 8, 27));
     all.insert(all.end(), maker.begin(), maker.end());
     all.insert(all.end(), version.begin(), version.end());
     paintLettering(c, all, LetteringLook{1.0, 0.6});
@@ -190,6 +202,36 @@ PictureId listed(const QString& name) {
     std::fprintf(stderr, "mirel-artgen: \"%s\" is not in art/CMakeLists.txt's list of pictures\n",
                  qPrintable(name));
     std::exit(1);
+}
+
+bool hasWords(PictureId id) {
+    switch (id) {
+    case PictureId::New:
+    case PictureId::Highscores:
+    case PictureId::SoundOn:
+    case PictureId::SoundOff:
+    case PictureId::Set1:
+    case PictureId::Set2:
+    case PictureId::Set3:
+    case PictureId::Events:
+    case PictureId::Undo:
+    case PictureId::Help:
+    case PictureId::About:
+    case PictureId::Exit:
+    case PictureId::RowShifts:
+    case PictureId::ColumnShifts:
+    case PictureId::Mines:
+    case PictureId::Yes:
+    case PictureId::No:
+    case PictureId::Ok:
+    case PictureId::Reset:
+    case PictureId::GameOver:
+    case PictureId::HelpText:
+    case PictureId::AboutText:
+        return true;
+    default:
+        return false;
+    }
 }
 
 std::vector<Picture> catalogue() {
@@ -244,43 +286,51 @@ std::vector<Picture> catalogue() {
     const QSize setSize(75, 24), soundSize(111, 25), smallSize(66, 20), answerSize(38, 25);
     const QSize rowSize(171, 27), columnSize(171, 30), minesSize(171, 23);
 
-    const double soundCap = std::min(fittedCap({"Sound"}, lettering(soundSize)),
-                                     fittedCap({"No Sound"}, lettering(soundSize)));
-    const double setCap = fittedCap({"Set #1"}, lettering(setSize));
-    const double answerCap = std::min(fittedCap({"Yes"}, lettering(answerSize)),
-                                      fittedCap({"No"}, lettering(answerSize)));
+    const double soundCap =
+        std::min(fittedCap(lines(Pictures::tr("Sound")), lettering(soundSize)),
+                 fittedCap(lines(Pictures::tr("No Sound")), lettering(soundSize)));
+    const double setCap = fittedCap(lines(Pictures::tr("Set #%1").arg(1)), lettering(setSize));
+    const double answerCap = std::min(fittedCap(lines(Pictures::tr("Yes")), lettering(answerSize)),
+                                      fittedCap(lines(Pictures::tr("No")), lettering(answerSize)));
     // Undo sits against the window's edge, which may hide its last two columns.
     const QRectF undoBox = inset(smallSize, Margin, Margin, 5, Margin);
-    const double smallCap =
-        std::min(fittedCap({"Undo"}, undoBox), fittedCap({"About"}, lettering(smallSize)));
-    const double eventCap = std::min({fittedCap({"Row Shifts"}, lettering(rowSize)),
-                                      fittedCap({"Column Shifts"}, lettering(columnSize)),
-                                      fittedCap({"Mines"}, lettering(minesSize))});
+    const double smallCap = std::min(fittedCap(lines(Pictures::tr("Undo")), undoBox),
+                                     fittedCap(lines(Pictures::tr("About")), lettering(smallSize)));
+    const double eventCap =
+        std::min({fittedCap(lines(Pictures::tr("Row Shifts")), lettering(rowSize)),
+                  fittedCap(lines(Pictures::tr("Column Shifts")), lettering(columnSize)),
+                  fittedCap(lines(Pictures::tr("Mines")), lettering(minesSize))});
 
-    pictures.push_back(word(PictureId::New, {48, 24}, {"New"}));
-    pictures.push_back(word(PictureId::Highscores, {68, 49}, {"High", "Scores"}, 1e9, 1.25));
-    pictures.push_back(word(PictureId::SoundOn, soundSize, {"Sound"}, soundCap));
-    pictures.push_back(word(PictureId::SoundOff, soundSize, {"No Sound"}, soundCap));
+    pictures.push_back(word(PictureId::New, {48, 24}, lines(Pictures::tr("New"))));
+    pictures.push_back(
+        word(PictureId::Highscores, {68, 49}, lines(Pictures::tr("High\nScores")), 1e9, 1.25));
+    pictures.push_back(word(PictureId::SoundOn, soundSize, lines(Pictures::tr("Sound")), soundCap));
+    pictures.push_back(
+        word(PictureId::SoundOff, soundSize, lines(Pictures::tr("No Sound")), soundCap));
     for (int i = 1; i <= 3; ++i)
-        pictures.push_back(
-            word(listed(QString("set%1").arg(i)), setSize, {QString("Set #%1").arg(i)}, setCap));
-    pictures.push_back(word(PictureId::Events, {74, 23}, {"Events"}));
+        pictures.push_back(word(listed(QString("set%1").arg(i)), setSize,
+                                lines(Pictures::tr("Set #%1").arg(i)), setCap));
+    pictures.push_back(word(PictureId::Events, {74, 23}, lines(Pictures::tr("Events"))));
     {
-        Picture undo = word(PictureId::Undo, smallSize, {"Undo"}, smallCap, 1.35, undoBox);
+        Picture undo =
+            word(PictureId::Undo, smallSize, lines(Pictures::tr("Undo")), smallCap, 1.35, undoBox);
         undo.clear = QMargins(1, 1, 4, 1);
         pictures.push_back(undo);
     }
-    pictures.push_back(word(PictureId::Help, {44, 26}, {"Help"}));
-    pictures.push_back(word(PictureId::About, smallSize, {"About"}, smallCap));
-    pictures.push_back(word(PictureId::Exit, {48, 25}, {"Exit"}));
-    pictures.push_back(word(PictureId::RowShifts, rowSize, {"Row Shifts"}, eventCap));
-    pictures.push_back(word(PictureId::ColumnShifts, columnSize, {"Column Shifts"}, eventCap));
-    pictures.push_back(word(PictureId::Mines, minesSize, {"Mines"}, eventCap));
-    pictures.push_back(word(PictureId::Yes, answerSize, {"Yes"}, answerCap));
-    pictures.push_back(word(PictureId::No, answerSize, {"No"}, answerCap));
-    pictures.push_back({PictureId::Ok, OkSize, [](Canvas& c) { drawOk(c, c.rect()); }, LetteringClear});
-    pictures.push_back(word(PictureId::Reset, setSize, {"Reset"}, setCap));
-    pictures.push_back(word(PictureId::GameOver, {149, 34}, {"Game Over!"}));
+    pictures.push_back(word(PictureId::Help, {44, 26}, lines(Pictures::tr("Help"))));
+    pictures.push_back(word(PictureId::About, smallSize, lines(Pictures::tr("About")), smallCap));
+    pictures.push_back(word(PictureId::Exit, {48, 25}, lines(Pictures::tr("Exit"))));
+    pictures.push_back(
+        word(PictureId::RowShifts, rowSize, lines(Pictures::tr("Row Shifts")), eventCap));
+    pictures.push_back(
+        word(PictureId::ColumnShifts, columnSize, lines(Pictures::tr("Column Shifts")), eventCap));
+    pictures.push_back(word(PictureId::Mines, minesSize, lines(Pictures::tr("Mines")), eventCap));
+    pictures.push_back(word(PictureId::Yes, answerSize, lines(Pictures::tr("Yes")), answerCap));
+    pictures.push_back(word(PictureId::No, answerSize, lines(Pictures::tr("No")), answerCap));
+    pictures.push_back(
+        {PictureId::Ok, OkSize, [](Canvas& c) { drawOk(c, c.rect()); }, LetteringClear});
+    pictures.push_back(word(PictureId::Reset, setSize, lines(Pictures::tr("Reset")), setCap));
+    pictures.push_back(word(PictureId::GameOver, {149, 34}, lines(Pictures::tr("Game Over!"))));
 
     pictures.push_back({PictureId::HelpText, {292, 172}, drawHelpText, LetteringClear});
     pictures.push_back({PictureId::AboutText, {343, 123}, drawAboutText, LetteringClear});

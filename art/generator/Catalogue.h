@@ -23,7 +23,11 @@ struct Picture {
     bool seeThrough = false;
 };
 
+// Drawn in the language the game speaks, when a translator is installed.
 std::vector<Picture> catalogue();
+
+// Whether the picture carries words, which a translation changes.
+bool hasWords(PictureId id);
 
 // The id of the listed picture `name`, for the numbered families (ball0..ball5, letterA..);
 // stops the generator with a message when the list has no such name.

@@ -12,6 +12,22 @@ bool prepareDrawing(QString& problem) {
     return ready;
 }
 
+namespace {
+std::atomic<bool> translated{false};
+}
+
+void setWordsTranslated(bool on) {
+    translated = on;
+}
+
+bool wordsTranslated() {
+    return translated;
+}
+
+bool drawnInLanguage(PictureId id) {
+    return translated && hasWords(id);
+}
+
 QImage drawPicture(PictureId id, double scale, const std::atomic<bool>* cancelled) {
     static const std::vector<Picture> pictures = [] {
         std::vector<Picture> listed = catalogue();

@@ -20,4 +20,11 @@ bool prepareDrawing(QString& problem);
 // image when `cancelled` was set while it was being drawn. Any thread may call it.
 QImage drawPicture(PictureId id, double scale, const std::atomic<bool>* cancelled = nullptr);
 
+// The game speaks a language other than the compiled-in pictures' English: every picture with
+// words is then drawn, at every size, in that language. Set once, before the window opens.
+void setWordsTranslated(bool translated);
+bool wordsTranslated();
+// Whether `id` must be drawn rather than taken from the compiled-in pictures at 1x and 2x.
+bool drawnInLanguage(PictureId id);
+
 } // namespace mirel::art

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QStringList>
 
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -22,8 +23,15 @@ bool tryLoadScriptFonts(QString& problem);
 // pictures share exactly the same geometry.
 inline constexpr double ReferencePx = 100.0;
 
-// `text` as an outline at ReferencePx, baseline at y = 0, pen starting at x = 0.
+// `text` as an outline at ReferencePx, baseline at y = 0, pen starting at x = 0, in any
+// language. Dancing Script 1.2 when it has every letter; otherwise each word in the first face
+// that has all its letters (Dancing Script 2 for Central European Latin, Marck Script for
+// Cyrillic, LXGW WenKai for Japanese and Chinese), sized so that its letters look as large. A
+// letter no face has is left out and said once on stderr; the program goes on.
 QPainterPath scriptOutline(const QString& text, Weight weight);
+
+// The letters of `text` that no face can draw, in the words that no face draws whole.
+QString uncoveredLetters(const QString& text);
 
 // Height of a capital above the baseline, at ReferencePx.
 double referenceCapHeight();
@@ -50,6 +58,10 @@ struct LetteringLook {
 // Glow under everything, then each line filled lilac-to-violet from its cap
 // line down to its baseline.
 void paintLettering(Canvas& canvas, const std::vector<Line>& lines, const LetteringLook& look = {});
+
+// While set, told (on the thread that set it) of every block of lettering painted, before it
+// is painted: for checking how words sit in their pictures.
+void watchLettering(std::function<void(const std::vector<Line>&)> watch);
 
 // Lines of text, each centred across `box`, the block centred in `box` and as
 // large as it fits (but no larger than `maxCapHeight` logical pixels for a

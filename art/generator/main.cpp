@@ -2,7 +2,10 @@
 // <name>.png at 1x and <name>@2x.png at twice the size, drawn afresh at each
 // size. The same program always writes the same bytes.
 //
-//   mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png]
+//   mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png] [--translation mirel_xx.qm]
+//
+// With a translation, the pictures' words are drawn in that language (for looking them over;
+// the game draws them itself).
 
 #include "Catalogue.h"
 #include "ContactSheet.h"
@@ -11,6 +14,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -50,16 +54,25 @@ bool writePng(const QImage& image, const QString& path) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    QString outDir, sheetPath;
+    QString outDir, sheetPath, translation;
+    const QString usage =
+        "usage: mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png] [--translation mirel_xx.qm]";
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == "--sheet" && i + 1 < args.size())
             sheetPath = args[++i];
+        else if (args[i] == "--translation" && i + 1 < args.size())
+            translation = args[++i];
         else if (outDir.isEmpty() && !args[i].startsWith("-"))
             outDir = args[i];
         else
-            return fail("usage: mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png]");
+            return fail(usage);
     }
-    if (outDir.isEmpty()) return fail("usage: mirel-artgen OUTPUT_DIR [--sheet CONTACT_SHEET.png]");
+    if (outDir.isEmpty()) return fail(usage);
+    QTranslator translator;
+    if (!translation.isEmpty()) {
+        if (!translator.load(translation)) return fail(QString("cannot load %1").arg(translation));
+        QCoreApplication::installTranslator(&translator);
+    }
     if (!QDir().mkpath(outDir)) return fail(QString("cannot create %1").arg(outDir));
 
     loadScriptFonts();
