@@ -5,6 +5,7 @@
 #include "settings/UserSettingsStore.h"
 #include "sound/ModuleSoundPlayer.h"
 #include "app/ClosingSignals.h"
+#include "ui/GameLanguage.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ private:
 } // namespace
 
 void speakDesktopLanguage(QCoreApplication& app, const QStringList& languages) {
+    gameLanguage().clear();
     for (const QString& name : languages) {
         const QLocale language(name);
         // English, or no language at all ("C"): the texts as written.
@@ -56,6 +58,7 @@ void speakDesktopLanguage(QCoreApplication& app, const QStringList& languages) {
         if (translator->load(language, QStringLiteral("mirel"), QStringLiteral("_"),
                              QStringLiteral(":/i18n"))) {
             QCoreApplication::installTranslator(translator);
+            gameLanguage() = translator->language();
             return;
         }
         delete translator;

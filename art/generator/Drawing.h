@@ -20,4 +20,8 @@ bool prepareDrawing(QString& problem);
 // image when `cancelled` was set while it was being drawn. Any thread may call it.
 QImage drawPicture(PictureId id, double scale, const std::atomic<bool>* cancelled = nullptr);
 
+// A letter beyond A-Z (a name in another alphabet) at `scale`, drawn in the cell the letters
+// A-Z share, as they are: opaque RGB32. A null image when the lettering has no such letter.
+QImage drawLetter(char32_t letter, double scale);
+
 } // namespace mirel::art

@@ -81,6 +81,13 @@ QPainterPath scriptOutline(const QString& text, Weight weight) {
     return path;
 }
 
+bool scriptHas(const QString& text, Weight weight) {
+    const QFontMetricsF metrics(scriptFont(weight));
+    for (const char32_t c : text.toUcs4())
+        if (!QChar::isSpace(c) && !metrics.inFontUcs4(c)) return false;
+    return true;
+}
+
 double referenceCapHeight() {
     return QFontMetricsF(scriptFont(Weight::Bold)).capHeight();
 }

@@ -24,6 +24,8 @@ inline constexpr double ReferencePx = 100.0;
 
 // `text` as an outline at ReferencePx, baseline at y = 0, pen starting at x = 0.
 QPainterPath scriptOutline(const QString& text, Weight weight);
+// Whether the lettering has every letter of `text`, so that scriptOutline can draw it.
+bool scriptHas(const QString& text, Weight weight);
 
 // Height of a capital above the baseline, at ReferencePx.
 double referenceCapHeight();
