@@ -145,8 +145,14 @@ mkdir -p "$ts_copies"
 while read -r lang; do
     cp "$source/i18n/mirel_$lang.ts" "$ts_copies/" || fail "no i18n/mirel_$lang.ts for the game's words"
 done < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$source/po/LINGUAS")
+# The project's sources for lupdate, written from the description the configuration leaves (as
+# update_translations does first, which a fresh build has not run).
+linguist_tools="$(sed -n 's/^Qt6LinguistTools_DIR:PATH=//p' "$build/CMakeCache.txt")"
+cmake -DIN_FILE="$build/.lupdate/mirel_app_project.cmake" -DOUT_FILE="$scratch/lupdate.json" \
+    -P "$linguist_tools/GenerateLUpdateProject.cmake" ||
+    fail "no lupdate project could be written from $build/.lupdate"
 if "$(qtpaths6 --query QT_HOST_BINS)/lupdate" -silent -locations none -no-obsolete \
-    -tr-function-alias QT_TR_NOOP+=spoken -project "$build/.lupdate/mirel_app_project.json" \
+    -tr-function-alias QT_TR_NOOP+=spoken -project "$scratch/lupdate.json" \
     -ts "$ts_copies"/*.ts; then
     for ts in "$ts_copies"/*.ts; do
         ! grep -q 'type="unfinished"' "$ts" ||
