@@ -5,6 +5,7 @@
 #include "settings/UserSettingsStore.h"
 #include "sound/ModuleSoundPlayer.h"
 #include "app/ClosingSignals.h"
+#include "ui/GameLanguage.h"
 #include "ui/frmMain.h"
 
 #include "Drawing.h"
@@ -49,6 +50,7 @@ private:
 } // namespace
 
 void speakDesktopLanguage(QCoreApplication& app, const QStringList& languages) {
+    gameLanguage().clear();
     for (const QString& name : languages) {
         const QLocale language(name);
         // English, or no language at all ("C"): the texts as written.
@@ -61,6 +63,7 @@ void speakDesktopLanguage(QCoreApplication& app, const QStringList& languages) {
             // The pictures' words too: drawn in the language rather than shown from the
             // compiled-in English.
             art::setWordsTranslated(true);
+            gameLanguage() = translator->language();
             return;
         }
         delete translator;

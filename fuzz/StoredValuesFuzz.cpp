@@ -98,6 +98,10 @@ void checkName(const std::string& name) {
         // The window indexes its 26 letters and 10 digits with these.
         if (cell.kind == CharPicture::Letter) REQUIRE(cell.index >= 1 && cell.index <= 26);
         if (cell.kind == CharPicture::Digit) REQUIRE(cell.index >= 0 && cell.index <= 9);
+        // The window draws these from the lettering: whole characters, never a surrogate.
+        if (cell.kind == CharPicture::Glyph)
+            REQUIRE(cell.character >= 0xA0 && cell.character <= 0x10FFFF &&
+                    !(cell.character >= 0xD800 && cell.character <= 0xDFFF));
         if (ascii)
             REQUIRE(cell == (i < name.size() ? pictureFor(char32_t(name[i])) : CharPicture{}));
     }

@@ -69,10 +69,16 @@ Options builtIn() {
 // What the game saves in the tests: every switch the other way from the stored ones.
 const Options NewOptions{false, true, false, false, PieceSet::Faces};
 
+// Names typed in German and Russian are kept as UTF-8 text, as written.
+std::string newName(int rank) {
+    const char* const names[] = {"", "NEW1", "MÜLLER", "ЖЁЛТЫЙ"};
+    return rank <= 3 ? names[rank] : "";
+}
+
 HighScoreTable newTable() {
     HighScoreTable table;
     for (int rank = 1; rank <= TableSize; ++rank) {
-        table.HighScoreNames[rank] = rank <= 3 ? "NEW" + std::to_string(rank) : "";
+        table.HighScoreNames[rank] = newName(rank);
         table.HighScores[rank] = rank <= 3 ? 300 - rank : 0;
     }
     return table;
@@ -252,7 +258,7 @@ private slots:
         for (int rank = 1; rank <= TableSize; ++rank) {
             expected << QString("HighScoreName%1=%2")
                             .arg(rank)
-                            .arg(rank <= 3 ? "NEW" + QString::number(rank) : "");
+                            .arg(QString::fromStdString(newName(rank)));
             expected << QString("HighScore%1=%2").arg(rank).arg(rank <= 3 ? 300 - rank : 0);
         }
         std::sort(expected.begin(), expected.end());

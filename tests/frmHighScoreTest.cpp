@@ -3,13 +3,32 @@
 #include "support/Pixels.h"
 #include "ui/Twips.h"
 
+#include "ui/GameLanguage.h"
+#include "ui/ScaledPictures.h"
+
 #include <QAccessible>
+#include <QInputMethodEvent>
 #include <QTest>
 
 #include <limits>
 
 using namespace mirel;
 using namespace mirel::testing;
+
+namespace {
+
+// What a row shows of `name`: its letters and digits, each letter beyond A-Z where the
+// lettering has it and blank where not, then `after`.
+QString drawnAs(const QString& name, const QString& after = {}) {
+    QString shown;
+    for (const char32_t c : name.toUcs4())
+        shown += c < 0x80 || !ScaledPictures::instance().letter(c).isNull()
+                     ? QString::fromUcs4(&c, 1)
+                     : QStringLiteral(" ");
+    return (shown + after).leftJustified(NameCells);
+}
+
+} // namespace
 
 class frmHighScoreTest : public QObject {
     Q_OBJECT
@@ -150,7 +169,7 @@ private slots:
         QCOMPARE(scoreShown(window, pictures, 1), QStringLiteral("999999"));
         QCOMPARE(nameShown(window, pictures, 2), QStringLiteral("WWWWWWWW"));
         QCOMPARE(scoreShown(window, pictures, 2), QStringLiteral("999999"));
-        QCOMPARE(nameShown(window, pictures, 3), QStringLiteral("   Z    "));
+        QCOMPARE(nameShown(window, pictures, 3, QStringLiteral("é")), QStringLiteral("é  Z    "));
         QCOMPARE(scoreShown(window, pictures, 3), QStringLiteral("000000"));
         QCOMPARE(nameShown(window, pictures, 4), QStringLiteral("        "));
         QCOMPARE(scoreShown(window, pictures, 4), QStringLiteral("000000"));
@@ -162,6 +181,114 @@ private slots:
         // The stored values are read, never changed.
         QCOMPARE(table.HighScoreNames[2].size(), std::size_t(5000));
         QCOMPARE(table.HighScores[1], 1234567);
+    }
+
+    // The letters of the game's language are typed and drawn as A-Z are; `drawn` are those
+    // the lettering must have.
+    void typingInTheGamesLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("inputMethod"); // the text comes as an input method's commit
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("drawn");
+        QTest::newRow("German takes Ü, not Ж") << "de_DE" << false << "mü\u0436ller"
+                                               << "MÜLLER"
+                                               << "Ü";
+        QTest::newRow("Russian takes Ж") << "ru_RU" << false << "жёk"
+                                         << "ЖЁK"
+                                         << "ЖЁ";
+        QTest::newRow("Polish takes Ł") << "pl" << false << "łódź"
+                                        << "ŁÓDŹ"
+                                        << "ŁÓŹ";
+        QTest::newRow("Japanese takes Latin letters") << "ja_JP" << false << "aあ1"
+                                                      << "A1"
+                                                      << "";
+        QTest::newRow("an input method's commit lets no kana in")
+            << "ja_JP" << true << "あＡb１中"
+            << "AB1"
+            << "";
+        QTest::newRow("English as ever") << "" << false << "aé"
+                                         << "A"
+                                         << "";
+    }
+    void typingInTheGamesLanguage() {
+        QFETCH(QString, language);
+        QFETCH(bool, inputMethod);
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        QFETCH(QString, drawn);
+        HighScoreTable table;
+        table.NewHighScoreRank = 1;
+        gameLanguage() = language;
+        frmHighScore window(table, pictures, nullptr);
+        gameLanguage().clear();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (inputMethod) {
+            QInputMethodEvent commit;
+            commit.setCommitString(typed);
+            QCoreApplication::sendEvent(window.txtName, &commit);
+        } else {
+            for (const char32_t c : typed.toUcs4())
+                QTest::sendKeyEvent(QTest::Click, &window, Qt::Key_unknown,
+                                    QString::fromUcs4(&c, 1), Qt::NoModifier);
+        }
+        QCOMPARE(QString::fromStdString(table.HighScoreNames[1]), name);
+        QCOMPARE(nameShown(window, pictures, 1, name), drawnAs(name, QStringLiteral("_")));
+        for (const char32_t c : drawn.toUcs4())
+            QVERIFY(!ScaledPictures::instance().letter(c).isNull());
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(window.txtName);
+        QCOMPARE(field->textInterface()->text(0, field->textInterface()->characterCount()), name);
+    }
+
+    // A table typed in other languages (or edited by hand) shows each letter the lettering
+    // has, at every size, and blank cells for the rest.
+    void namesInOtherAlphabetsAreDrawn_data() {
+        QTest::addColumn<double>("factor");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("2x") << 2.0;
+        QTest::newRow("2.5") << 2.5;
+    }
+    void namesInOtherAlphabetsAreDrawn() {
+        QFETCH(double, factor);
+        const QStringList names{QStringLiteral("MÜLLER"), QStringLiteral("ЖЁЛТЫЙ"),
+                                QStringLiteral("ŁÓDŹ"), QStringLiteral("ÉRIC中\U0001F600"),
+                                QStringLiteral("ŘÍHA")};
+        HighScoreTable table;
+        for (int r = 1; r <= names.size(); ++r)
+            table.HighScoreNames[r] = names[r - 1].toStdString();
+        frmHighScore window(table, pictures, nullptr, factor);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage shot =
+            window.pctHighScore->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int r = 1; r <= names.size(); ++r) {
+            const QList<uint> letters = names[r - 1].toUcs4();
+            for (int p = 1; p <= NameCells; ++p) {
+                const char32_t c = p <= letters.size() ? letters[p - 1] : 0;
+                const QPixmap letter = c >= 0x80 ? ScaledPictures::instance().letter(c) : QPixmap();
+                if (c < 0x80) continue;
+                const QImage exact = letter.isNull()
+                                         ? QImage()
+                                         : ScaledPictures::instance().exact(letter, factor, 1);
+                const QPoint at(firstPixelAt(2190 + 330 * (p - 1), factor),
+                                firstPixelAt(60 + 510 * (r - 1), factor));
+                const QImage cell =
+                    shot.copy(QRect(at, QSize(std::ceil(22 * factor), std::ceil(28 * factor))));
+                if (letter.isNull())
+                    QVERIFY2(allBlack(cell), qPrintable(names[r - 1]));
+                else if (factor == 1)
+                    QCOMPARE(cell, onBlack(letter));
+                else
+                    QCOMPARE(cell, exact.convertToFormat(QImage::Format_RGB32));
+            }
+        }
+        // The lettering has these today, so they are never blank.
+        for (const char32_t c : QStringLiteral("ÜÓÉÍЖЁŁŹŘ").toUcs4())
+            QVERIFY(!ScaledPictures::instance().letter(c).isNull());
+        QVERIFY(ScaledPictures::instance().letter(U'\U0001F600').isNull());
+        QVERIFY(ScaledPictures::instance().letter(U'中').isNull());
+        if (factor == 1) QCOMPARE(nameShown(window, pictures, 1, names[0]), drawnAs(names[0]));
     }
 
     void theTableSurvivesBeingCovered() {

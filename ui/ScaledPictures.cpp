@@ -4,6 +4,7 @@
 #include "PackedPictures.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLoggingCategory>
 #include <QPainter>
@@ -91,7 +92,38 @@ double ScaledPictures::readyScale() const {
     return settled;
 }
 
+QPixmap ScaledPictures::letter(char32_t character) {
+    if (const auto made = letters.constFind(character); made != letters.cend()) return *made;
+    QPixmap made;
+    QString problem;
+    const double ratio = qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
+    if (art::prepareDrawing(problem)) {
+        QImage drawn = art::drawLetter(character, ratio);
+        if (!drawn.isNull()) {
+            drawn.setDevicePixelRatio(ratio);
+            made = QPixmap::fromImage(std::move(drawn));
+            letterOf.insert(made.cacheKey(), character);
+        }
+    }
+    letters.insert(character, made);
+    return made;
+}
+
 QImage ScaledPictures::exact(const QPixmap& picture, double factor, double ratio) {
+    if (const auto letter = letterOf.constFind(picture.cacheKey()); letter != letterOf.cend()) {
+        // Few and small: drawn at once, and kept for the size.
+        const double scale = factor * ratio;
+        if (scale != lettersScale) {
+            lettersScaled.clear();
+            lettersScale = scale;
+        }
+        QImage& drawn = lettersScaled[*letter];
+        if (drawn.isNull()) {
+            drawn = art::drawLetter(*letter, scale);
+            drawn.setDevicePixelRatio(ratio);
+        }
+        return drawn;
+    }
     const int id = idOf(picture);
     if (id < 0) return {};
     const double scale = factor * ratio;

@@ -2,6 +2,7 @@
 
 #include "PictureIds.h"
 
+#include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QPixmap>
@@ -41,6 +42,11 @@ public:
     // asked for.
     QImage exact(const QPixmap& picture, double factor, double ratio);
 
+    // A letter beyond A-Z (a name typed in another alphabet) as the letters are drawn, made
+    // the first time it is wanted; a null pixmap when the lettering has no such letter. At
+    // other sizes it is drawn exactly, too, as it is painted.
+    QPixmap letter(char32_t character);
+
     // The size has settled at `factor` on a device of `ratio`: draws what was asked for at
     // it, unless that needs no drawing; drops the drawings of any other scale.
     void want(double factor, double ratio);
@@ -70,6 +76,10 @@ private:
     bool stopped = false; // the program is ending
     bool openingSizeWanted = false; // words in another language asked for before any size
     std::shared_ptr<std::atomic<bool>> cancelSettled;
+    QHash<char32_t, QPixmap> letters;       // at 1x, by letter (null: none such)
+    QHash<qint64, char32_t> letterOf;       // those pixmaps, by their identity
+    QHash<char32_t, QImage> lettersScaled;  // at lettersScale, by letter
+    double lettersScale = 0;
     QThread* thread = nullptr;
     QObject* drawer = nullptr; // lives on `thread`
 };

@@ -2,22 +2,32 @@
 
 #include "scores/ScoreDigits.h"
 #include "ui/FocusFrame.h"
+#include "ui/GameLanguage.h"
+#include "ui/ScaledPictures.h"
 #include "ui/Twips.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+
+#include <functional>
 
 namespace mirel {
 
 namespace {
 
-const QPixmap& pictureOf(const Pictures& pictures, CharPicture character) {
+QPixmap pictureOf(const Pictures& pictures, CharPicture character) {
     switch (character.kind) {
     case CharPicture::Letter:
         return pictures.pctAlphabet[character.index];
     case CharPicture::Digit:
         return pictures.imgDigit[character.index];
+    case CharPicture::Glyph:
+        if (QPixmap letter = ScaledPictures::instance().letter(character.character);
+            !letter.isNull())
+            return letter;
+        break;
     case CharPicture::Blank:
         break;
     }
@@ -48,31 +58,41 @@ private:
     const Row& cellY;
 };
 
-// Character codes as the name entry knows them: Enter 13, Backspace 8, else the character.
-std::int32_t characterCode(const QKeyEvent& event) {
+// Keys as the name entry knows them: Enter 13, Backspace 8, else each character the key types.
+QList<uint> keysOf(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return KeyEnter;
+        return {KeyEnter};
     case Qt::Key_Backspace:
-        return KeyBackspace;
+        return {KeyBackspace};
     default:
-        break;
+        return event.text().toUcs4();
     }
-    const QString text = event.text();
-    return text.isEmpty() ? 0 : static_cast<std::int32_t>(text.at(0).unicode());
 }
 
-// The name typed so far, read as an editable text; every key still goes to the window.
+// The name typed so far, read as an editable text; every key still goes to the window. It
+// asks for no input method, so that keys reach the name as the keyboard types them; should
+// one still hand over text, its characters are typed as keys are.
 class NameField final : public QWidget {
 public:
-    NameField(QWidget* parent, const std::string& name) : QWidget(parent), name(name) {
+    NameField(QWidget* parent, const std::string& name, std::function<void(const QString&)> type)
+        : QWidget(parent), name(name), type(std::move(type)) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
     }
     QString text() const { return QString::fromStdString(name); }
 
     const std::string& name;
+
+protected:
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (!event->commitString().isEmpty()) type(event->commitString());
+        event->accept();
+    }
+
+private:
+    std::function<void(const QString&)> type;
 };
 
 class AccessibleNameField final : public QAccessibleWidget, public QAccessibleTextInterface {
@@ -129,6 +149,7 @@ QAccessibleInterface* accessibleNameField(const QString&, QObject* object) {
 frmHighScore::frmHighScore(HighScoreTable& table, const Pictures& pictures, QWidget* parent,
                            double factor)
     : QDialog(parent), table(table), pictures(pictures), factor(factor) {
+    entry.language = gameLanguage().toStdString();
     setProperty(gameWindowProperty, true);
     setWindowTitle(tr("High scores"));
     setAccessibleName(tr("High scores"));
@@ -179,9 +200,11 @@ void frmHighScore::Form_Load() {
         for (std::int16_t p = 1; p <= NameCells; ++p) {
             NameCellX[r][p] = static_cast<std::int16_t>(2190 + 330 * (p - 1));
             NameCellY[r][p] = y;
-            // A character without a picture of its own (an edited store) stays blank.
-            if (name[p - 1].kind != CharPicture::Blank)
-                pctHighScore->paintPicture(pictureOf(pictures, name[p - 1]), NameCellX[r][p], y);
+            // A character without a picture (an edited store, a letter no lettering has)
+            // stays blank.
+            const QPixmap picture = pictureOf(pictures, name[p - 1]);
+            if (picture.cacheKey() != pictures.pctBlank.cacheKey())
+                pctHighScore->paintPicture(picture, NameCellX[r][p], y);
         }
         const auto digits = scoreDigits(table.HighScores[r]);
         for (std::int16_t p = 1; p <= 6; ++p) {
@@ -196,7 +219,9 @@ void frmHighScore::Form_Load() {
         entryRank = table.NewHighScoreRank;
         NameRowCanvas canvas(pictures, *pctHighScore, NameCellX[entryRank], NameCellY[entryRank]);
         entry.StartNameEntry(canvas);
-        txtName = new NameField(this, table.HighScoreNames[entryRank]);
+        txtName = new NameField(this, table.HighScoreNames[entryRank], [this](const QString& text) {
+            typeKeys(text.toUcs4());
+        });
         txtName->setGeometry(toPixels(NameCellX[entryRank][1]), toPixels(NameCellY[entryRank][1]),
                              toPixels(330 * (NameCells - 1)), toPixels(420));
         txtName->setAccessibleName(
@@ -211,15 +236,16 @@ void frmHighScore::Form_Load() {
     describeTable();
 }
 
-// The table as a screen reader reads it: rank, the name as drawn, and the score.
+// The table as a screen reader reads it: rank, the name's letters and digits, and the score.
 void frmHighScore::describeTable() {
     QStringList rows;
     for (std::int16_t r = 1; r <= TableSize; ++r) {
         QString name;
         for (const CharPicture character : namePictures(table.HighScoreNames[r]))
-            name += character.kind == CharPicture::Letter  ? QChar(u'A' + character.index - 1)
-                    : character.kind == CharPicture::Digit ? QChar(u'0' + character.index)
-                                                           : QChar(u' ');
+            name += character.kind == CharPicture::Letter  ? QString(QChar(u'A' + character.index - 1))
+                    : character.kind == CharPicture::Digit ? QString(QChar(u'0' + character.index))
+                    : character.kind == CharPicture::Glyph ? QString::fromUcs4(&character.character, 1)
+                                                           : QStringLiteral(" ");
         name = name.trimmed();
         if (name.isEmpty())
             rows << (table.HighScores[r] == 0 ? tr("rank %1, empty").arg(r)
@@ -234,19 +260,27 @@ void frmHighScore::describeTable() {
 void frmHighScore::Form_KeyPress(std::int32_t key) {
     if (entryRank == 0) return;
     NameRowCanvas canvas(pictures, *pctHighScore, NameCellX[entryRank], NameCellY[entryRank]);
-    const std::string before = table.HighScoreNames[entryRank];
+    const QString before = QString::fromStdString(table.HighScoreNames[entryRank]);
     entry.keyPress(key, table, canvas);
     pctHighScore->refresh();
     describeTable();
-    const std::string& after = table.HighScoreNames[entryRank];
+    const QString after = QString::fromStdString(table.HighScoreNames[entryRank]);
     if (txtName && after.size() > before.size()) {
-        QAccessibleTextInsertEvent typed(txtName, int(before.size()),
-                                         QString::fromStdString(after.substr(before.size())));
+        QAccessibleTextInsertEvent typed(txtName, int(before.size()), after.mid(before.size()));
         QAccessible::updateAccessibility(&typed);
     } else if (txtName && after.size() < before.size()) {
-        QAccessibleTextRemoveEvent erased(txtName, int(after.size()),
-                                          QString::fromStdString(before.substr(after.size())));
+        QAccessibleTextRemoveEvent erased(txtName, int(after.size()), before.mid(after.size()));
         QAccessible::updateAccessibility(&erased);
+    }
+}
+
+void frmHighScore::typeKeys(const QList<uint>& keys) {
+    const bool typing = entry.EntryActive;
+    for (const uint key : keys)
+        Form_KeyPress(static_cast<std::int32_t>(key));
+    if (typing && !entry.EntryActive) {
+        buttonsTakeKeys();
+        emit nameEntered();
     }
 }
 
@@ -265,11 +299,7 @@ void frmHighScore::keyPressEvent(QKeyEvent* event) {
         pctOk_Click();
         return;
     }
-    Form_KeyPress(characterCode(*event));
-    if (typing && !entry.EntryActive) {
-        buttonsTakeKeys();
-        emit nameEntered();
-    }
+    typeKeys(keysOf(*event));
     event->accept();
 }
 

@@ -29,6 +29,8 @@ public:
                  double factor = 1);
 
     void Form_KeyPress(std::int32_t key);
+    // Keys typed (Enter, Backspace or characters, see NameEntry), one after another.
+    void typeKeys(const QList<uint>& keys);
     void pctOk_Click();
     void pctReset_Click();
 

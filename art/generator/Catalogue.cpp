@@ -71,35 +71,57 @@ public:
         QRectF all;
         for (QChar c : QString::fromLatin1(Alphabet))
             all = all.united(scriptOutline(QString(c), Weight::Bold).boundingRect());
-        const double margin = 1.5;
         scale_ = (Cell.height() - 2 * margin) / all.height();
         baseline_ = Cell.height() / 2.0 - (all.top() + all.height() / 2) * scale_;
         maxWidth_ = Cell.width() - 2 * margin;
     }
 
     Picture picture(PictureId id, QChar glyph) const {
-        const double scale = scale_, baseline = baseline_, maxWidth = maxWidth_;
-        return Picture{id, Cell,
-                       [=](Canvas& c) {
-                           const QPainterPath outline = scriptOutline(QString(glyph), Weight::Bold);
-                           const QRectF r = outline.boundingRect();
-                           const double squeeze = std::min(1.0, maxWidth / (r.width() * scale));
-                           const double x =
-                               Cell.width() / 2.0 - (r.left() + r.width() / 2) * scale * squeeze;
-                           paintLettering(c, {placeOutline(outline, scale, {x, baseline}, squeeze)},
-                                          LetteringLook{0.8, 0.55});
-                       },
+        return Picture{id, Cell, [cells = *this, glyph](Canvas& c) { cells.draw(c, QString(glyph)); },
                        LetteringClear};
+    }
+
+    // A glyph taller or deeper than all of the above (a capital's accent) is flattened onto
+    // the cell about its baseline rather than shrunk.
+    void draw(Canvas& c, const QString& glyph) const {
+        QPainterPath outline = scriptOutline(glyph, Weight::Bold);
+        const QRectF r = outline.boundingRect();
+        const double room = std::min(r.top() < 0 ? (baseline_ - margin) / (-r.top() * scale_) : 1.0,
+                                     r.bottom() > 0 ? (Cell.height() - margin - baseline_) /
+                                                          (r.bottom() * scale_)
+                                                    : 1.0);
+        if (room < 1 - 1e-9) outline = QTransform::fromScale(1, room).map(outline);
+        const double squeeze = std::min(1.0, maxWidth_ / (r.width() * scale_));
+        const double x = Cell.width() / 2.0 - (r.left() + r.width() / 2) * scale_ * squeeze;
+        paintLettering(c, {placeOutline(outline, scale_, {x, baseline_}, squeeze)},
+                       LetteringLook{0.8, 0.55});
     }
 
 private:
     // Everything set in the cells, so they all share the size that fits the
     // tallest and deepest of them.
     static constexpr const char* Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._";
+    static constexpr double margin = 1.5;
     double scale_ = 0;
     double baseline_ = 0;
     double maxWidth_ = 0;
 };
+
+} // namespace
+
+QSize letterCellSize() {
+    return GlyphCells::Cell;
+}
+
+bool drawLetterCell(Canvas& canvas, char32_t letter) {
+    const QString glyph = QString::fromUcs4(&letter, 1);
+    if (!QChar::isLetter(letter) || !uncoveredLetters(glyph).isEmpty()) return false;
+    static const GlyphCells cells;
+    cells.draw(canvas, glyph);
+    return true;
+}
+
+namespace {
 
 void drawOk(Canvas& c, const QRectF& button) {
     paintLettering(c, fitLines({Pictures::tr("Ok")}, Weight::Bold,

@@ -32,3 +32,10 @@ bool hasWords(PictureId id);
 // The id of the listed picture `name`, for the numbered families (ball0..ball5, letterA..);
 // stops the generator with a message when the list has no such name.
 PictureId listed(const QString& name);
+
+// The cell letters and digits are drawn in, at 1x.
+QSize letterCellSize();
+// Draws a letter beyond the listed A-Z on `canvas` (of the cell's size) as those are drawn,
+// in the same size and on the same baseline. False, with nothing drawn, when the lettering
+// has no such letter (or it is no letter).
+bool drawLetterCell(Canvas& canvas, char32_t letter);

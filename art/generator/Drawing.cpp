@@ -44,4 +44,10 @@ QImage drawPicture(PictureId id, double scale, const std::atomic<bool>* cancelle
     return std::move(canvas.image);
 }
 
+QImage drawLetter(char32_t letter, double scale) {
+    Canvas canvas(letterCellSize(), scale, false);
+    if (!drawLetterCell(canvas, letter)) return {};
+    return std::move(canvas.image);
+}
+
 } // namespace mirel::art

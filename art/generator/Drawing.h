@@ -26,5 +26,8 @@ void setWordsTranslated(bool translated);
 bool wordsTranslated();
 // Whether `id` must be drawn rather than taken from the compiled-in pictures at 1x and 2x.
 bool drawnInLanguage(PictureId id);
+// A letter beyond A-Z (a name in another alphabet) at `scale`, drawn in the cell the letters
+// A-Z share, as they are: opaque RGB32. A null image when the lettering has no such letter.
+QImage drawLetter(char32_t letter, double scale);
 
 } // namespace mirel::art

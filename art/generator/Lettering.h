@@ -29,7 +29,6 @@ inline constexpr double ReferencePx = 100.0;
 // Cyrillic, LXGW WenKai for Japanese and Chinese), sized so that its letters look as large. A
 // letter no face has is left out and said once on stderr; the program goes on.
 QPainterPath scriptOutline(const QString& text, Weight weight);
-
 // The letters of `text` that no face can draw, in the words that no face draws whole.
 QString uncoveredLetters(const QString& text);
 
