@@ -1,5 +1,5 @@
 // Any bytes as the player's store file: read as the game reads it at start-up, drawn as the
-// high-score window draws the table, saved, and read back unchanged; and its lines as changes
+// high-score window draws the table, saved, and read back unchanged; and its entries as changes
 // another copy kept aside, merged once and twice.
 #include "Require.h"
 #include "scores/NameEntry.h"
@@ -87,16 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     REQUIRE(table2.ids == table.ids && table2.resetAt == table.resetAt);
 
     // Merged twice, changes give what they give merged once, and no score is in the table twice.
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at <= text.size();) {
-        const std::size_t end = std::min(text.find('\n', at), text.size());
-        lines.emplace_back(text.substr(at, end - at));
-        at = end + 1;
-    }
     HighScoreTable once = table;
-    ScoreChanges::replay(once, lines);
+    ScoreChanges::replay(once, entries);
     HighScoreTable twice = once;
-    ScoreChanges::replay(twice, lines);
+    ScoreChanges::replay(twice, entries);
     REQUIRE(twice.HighScores == once.HighScores && twice.HighScoreNames == once.HighScoreNames &&
             twice.ids == once.ids && twice.resetAt == once.resetAt);
     for (int r = 1; r <= TableSize; ++r)

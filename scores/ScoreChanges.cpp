@@ -1,12 +1,12 @@
 #include "scores/ScoreChanges.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <cstdio>
 #include <random>
-#include <sstream>
 
 namespace mirel {
 
@@ -19,23 +19,6 @@ std::int64_t nowMs() {
 
 std::int64_t timeOf(const std::string& id) {
     return id.empty() ? 0 : std::strtoll(id.c_str(), nullptr, 10);
-}
-
-std::string hex(std::string_view bytes) {
-    std::string out = "x";
-    for (unsigned char c : bytes) {
-        char two[3];
-        std::snprintf(two, sizeof two, "%02x", c);
-        out += two;
-    }
-    return out;
-}
-
-std::string unhex(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 1; i + 1 < text.size(); i += 2)
-        out += char(std::strtol(text.substr(i, 2).c_str(), nullptr, 16));
-    return out;
 }
 
 std::string check(const std::string& id, const std::string& name, std::int32_t score) {
@@ -72,49 +55,44 @@ void ScoreChanges::reset(HighScoreTable& table) {
     table.resetAt = resetAt = std::max(nowMs(), table.resetAt + 1);
 }
 
-std::vector<std::string> ScoreChanges::records(const HighScoreTable& table) const {
-    std::vector<std::string> lines;
-    if (resetAt != 0) lines.push_back("reset " + std::to_string(resetAt));
+StoreEntries ScoreChanges::records(const HighScoreTable& table) const {
+    StoreEntries records;
+    if (resetAt != 0) records["Reset"] = std::to_string(resetAt);
     for (std::int16_t r = 1; r <= TableSize; ++r) {
         const auto found = own.find(table.ids[r]);
         if (found == own.end() || found->second == table.HighScoreNames[r]) continue;
-        lines.push_back("score " + found->first + ' ' + std::to_string(table.HighScores[r]) +
-                        (found->second ? " 1 " + hex(*found->second) : " 0 x") + ' ' +
-                        hex(table.HighScoreNames[r]));
+        records["Score/" + found->first] = std::to_string(table.HighScores[r]);
+        records["Name/" + found->first] = table.HighScoreNames[r];
+        if (found->second) records["Saved/" + found->first] = *found->second;
     }
-    return lines;
+    return records;
 }
 
-void ScoreChanges::replay(HighScoreTable& into, const std::vector<std::string>& records) {
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        std::istringstream line(records[i]);
-        std::string kind, id, saved, savedName, name;
-        std::int64_t number = 0;
-        line >> kind;
-        if (kind == "reset" && line >> number && number > into.resetAt) {
-            // Every row older than the Reset goes, rows without an identity too.
-            for (std::int16_t r = 1; r <= TableSize; ++r)
-                if (timeOf(into.ids[r]) < number) clearRow(into, r);
-            putInOrder(into);
-            into.resetAt = number;
-        }
-        if (kind != "score" || !(line >> id >> number >> saved >> savedName >> name) ||
-            number < 0 || number > INT32_MAX || timeOf(id) < into.resetAt)
-            continue;
-        bool later = false;
-        for (std::size_t j = i + 1; j < records.size() && !later; ++j)
-            later = records[j].rfind("score " + id + ' ', 0) == 0;
-        if (later) continue;
-        const auto score = static_cast<std::int32_t>(number);
+void ScoreChanges::replay(HighScoreTable& into, const StoreEntries& records) {
+    const auto reset = records.find("Reset");
+    if (const std::int64_t at = reset == records.end() ? 0 : timeOf(reset->second); at > into.resetAt) {
+        // Every row older than the Reset goes, rows without an identity too.
+        for (std::int16_t r = 1; r <= TableSize; ++r)
+            if (timeOf(into.ids[r]) < at) clearRow(into, r);
+        putInOrder(into);
+        into.resetAt = at;
+    }
+    for (auto entry = records.upper_bound("Score/"); entry != records.end() && entry->first.rfind("Score/", 0) == 0; ++entry) {
+        const std::string id = entry->first.substr(6);
+        const auto name = records.find("Name/" + id), saved = records.find("Saved/" + id);
+        std::int32_t score = -1;
+        const std::string& number = entry->second;
+        std::from_chars(number.data(), number.data() + number.size(), score);
+        if (name == records.end() || score < 0 || timeOf(id) < into.resetAt) continue;
         std::int16_t at = 1;
         while (at <= TableSize && into.ids[at] != id) ++at;
         if (at <= TableSize) {
             // Only a name typed on after a save is brought up; what is there already stays.
-            if (saved == "1" && into.HighScoreNames[at] == unhex(savedName))
-                into.HighScoreNames[at] = unhex(name);
+            if (saved != records.end() && into.HighScoreNames[at] == saved->second)
+                into.HighScoreNames[at] = name->second;
             continue;
         }
-        if (saved == "1") continue; // a Reset or better scores took it from the store
+        if (saved != records.end()) continue; // a Reset or better scores took it from the store
         at = 1;
         while (at <= TableSize && (into.HighScores[at] > score ||
                                    (into.HighScores[at] == score && timeOf(into.ids[at]) > timeOf(id))))
@@ -125,7 +103,7 @@ void ScoreChanges::replay(HighScoreTable& into, const std::vector<std::string>& 
             into.HighScores[j] = into.HighScores[j - 1];
             into.ids[j] = std::move(into.ids[j - 1]);
         }
-        into.HighScoreNames[at] = unhex(name);
+        into.HighScoreNames[at] = name->second;
         into.HighScores[at] = score;
         into.ids[at] = id;
     }

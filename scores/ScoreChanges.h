@@ -1,12 +1,12 @@
 #pragma once
 
 #include "scores/HighScoreTable.h"
+#include "settings/StoreFile.h"
 
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace mirel {
@@ -24,12 +24,12 @@ public:
     // Empties `table` as ClearHighScores does, and remembers when.
     void reset(HighScoreTable& table);
 
-    // The changes, one line of text each, names as `table` has them now: what a copy that
-    // cannot save keeps aside, for itself or another copy to apply later.
-    std::vector<std::string> records(const HighScoreTable& table) const;
-    // Applies lines of records() onto `into`; lines of other kinds are passed over. Of the
-    // lines for one score the last counts.
-    static void replay(HighScoreTable& into, const std::vector<std::string>& records);
+    // The changes, names as `table` has them now, as entries of the store's own text:
+    // "Reset" (its time), and for each score "Score/<id>", "Name/<id>" and, once saved,
+    // "Saved/<id>" (the name as saved). What a copy that cannot save keeps aside.
+    StoreEntries records(const HighScoreTable& table) const;
+    // Applies records() onto `into`; other entries are passed over.
+    static void replay(HighScoreTable& into, const StoreEntries& records);
 
     // `stored` (put in order) with the changes applied. Of equal scores the newer ranks higher.
     HighScoreTable onto(HighScoreTable stored, const HighScoreTable& table) const;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
+#include <cstdio>
 #include <string>
 
 namespace mirel {
@@ -100,29 +100,25 @@ void writeSettings(SettingsStore& store, const Options& options, const HighScore
 }
 
 // What a copy that cannot save keeps aside: its changes to the table, and each switch it
-// changed as "set <key> <value it started from> <value>", which a save applies only where the
-// store still holds the value it started from.
-std::vector<std::string> keptChanges(const Options& options, const Options& basis,
-                                     const ScoreChanges& changes, const HighScoreTable& table) {
-    std::vector<std::string> kept;
+// changed as "Set/<key>" = "<value it started from> <value>", which a save applies only where
+// the store still holds the value it started from.
+StoreEntries keptChanges(const Options& options, const Options& basis, const ScoreChanges& changes,
+                         const HighScoreTable& table) {
+    StoreEntries kept = changes.records(table);
     for (const StoredKey& key : storedKeys())
         if (key.kind == StoredKey::Switch && key.get(options) != key.get(basis))
-            kept.push_back("set " + key.name + ' ' + std::to_string(key.get(basis)) + ' ' +
-                           std::to_string(key.get(options)));
-    for (std::string& line : changes.records(table)) kept.push_back(std::move(line));
+            kept["Set/" + key.name] = std::to_string(key.get(basis)) + ' ' + std::to_string(key.get(options));
     return kept;
 }
 
-void replaySwitches(const std::vector<std::string>& kept, Options& options) {
-    for (const std::string& line : kept) {
-        std::istringstream words(line);
-        std::string kind, name;
+void replaySwitches(const StoreEntries& kept, Options& options) {
+    for (const StoredKey& key : storedKeys()) {
+        const auto found = kept.find("Set/" + key.name);
         int from = 0, to = 0;
-        if (!(words >> kind >> name >> from >> to) || kind != "set") continue;
-        for (const StoredKey& key : storedKeys())
-            if (key.kind == StoredKey::Switch && key.name == name && key.get(options) == from &&
-                to >= key.low && to <= key.high)
-                key.set(options, std::int16_t(to));
+        if (key.kind == StoredKey::Switch && found != kept.end() &&
+            std::sscanf(found->second.c_str(), "%d %d", &from, &to) == 2 && key.get(options) == from &&
+            to >= key.low && to <= key.high)
+            key.set(options, std::int16_t(to));
     }
 }
 
@@ -140,7 +136,7 @@ void loadSettings(SettingsStore& store, Options& options, HighScoreTable& table)
 }
 
 bool saveSettings(SettingsStore& store, const Options& options, const HighScoreTable& table) {
-    return store.save([&] { writeSettings(store, options, table); });
+    return store.save([&] { writeSettings(store, options, table); }, {}) == SettingsStore::Outcome::Saved;
 }
 
 SettingsStore::Outcome saveSettings(SettingsStore& store, const Options& options, Options& basis,
@@ -151,9 +147,10 @@ SettingsStore::Outcome saveSettings(SettingsStore& store, const Options& options
             Options now;
             HighScoreTable stored;
             loadSettings(store, now, stored);
-            const std::vector<std::string> kept = store.keptByOthers();
-            replaySwitches(kept, now);
-            ScoreChanges::replay(stored, kept);
+            for (const StoreEntries& kept : store.keptByOthers()) {
+                replaySwitches(kept, now);
+                ScoreChanges::replay(stored, kept);
+            }
             writeSettings(store, mergeSwitches(now, basis, options), changes.onto(stored, table));
             if (window) store.write("Window", writtenWindowSize(*window));
         },

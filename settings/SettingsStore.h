@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/StoreFile.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,22 +20,18 @@ public:
     // Reads what is stored now. False when it cannot be read in full; what was read before
     // then stays.
     virtual bool reload() = 0;
+
+    // How a save went: Saved; Kept beside the store, for a later save, while another copy
+    // holds it; Held by another copy and not kept either (worth trying again); Failed.
+    enum class Outcome { Saved, Kept, Held, Failed };
     // Reads what is stored now, runs `writeAll` (whose read()s see it) and makes its write()s
     // lasting: all of them, or none, leaving what was stored before untouched. No other copy's
-    // save comes between the reading and the writing. False when the writes could not be made.
-    virtual bool save(const std::function<void()>& writeAll) = 0;
-
-    // How a save that may keep its changes aside went.
-    enum class Outcome { Saved, Kept, Failed };
-    // As save(writeAll), but when another copy holds the store, the lines `kept` (changes
-    // that give the same result however often they are applied) are kept durably beside it
-    // instead, for this copy's next save, or any copy's once this one has ended.
-    virtual Outcome save(const std::function<void()>& writeAll, const std::vector<std::string>& kept) {
-        (void)kept;
-        return save(writeAll) ? Outcome::Saved : Outcome::Failed;
-    }
-    // Inside writeAll: the lines copies that have ended kept and never saved, oldest first.
-    virtual std::vector<std::string> keptByOthers() { return {}; }
+    // save comes between the reading and the writing. When another copy holds the store,
+    // `kept` (changes that give the same result however often they are applied) is kept
+    // durably beside it instead, for this copy's next save, or any copy's once this one ended.
+    virtual Outcome save(const std::function<void()>& writeAll, const StoreEntries& kept) = 0;
+    // Inside writeAll: what each copy that has ended kept and never saved.
+    virtual std::vector<StoreEntries> keptByOthers() { return {}; }
     // Whether copies that have ended left changes to merge.
     virtual bool othersKeptChanges() { return false; }
 };

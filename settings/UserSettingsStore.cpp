@@ -38,12 +38,6 @@ std::string hex(std::uint64_t value, int digits) {
     return text;
 }
 
-std::uint32_t checksum(std::string_view text) { // FNV-1a
-    std::uint32_t hash = 2166136261u;
-    for (unsigned char c : text) hash = (hash ^ c) * 16777619u;
-    return hash;
-}
-
 bool writeFully(int fd, std::string_view text) {
     while (!text.empty()) {
         const ssize_t n = ::write(fd, text.data(), text.size());
@@ -89,6 +83,49 @@ bool holdsNoStore(const StoreEntries& entries, std::size_t size) {
 bool ofPattern(const std::string& name, const std::string& prefix) {
     return name.size() == prefix.size() + 16 && name.rfind(prefix, 0) == 0 &&
            name.find_first_not_of("0123456789abcdef", prefix.size()) == std::string::npos;
+}
+
+// This copy's temporary file `name` in `folder`, `text` written to it in full and synced, each
+// step checked (Qt's QSaveFile::commit() can report success after a write failed). Locked while
+// it is open, so that no other copy takes it for one left over. -1, errno set and nothing left,
+// when a step fails.
+int written(int folder, const std::string& name, std::string_view text, int mode) {
+    Fd file(::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
+    if (file.fd >= 0 && ::flock(file.fd, LOCK_EX | LOCK_NB) == 0 && (mode < 0 || ::fchmod(file.fd, mode) == 0) &&
+        writeFully(file.fd, text) && ::fsync(file.fd) == 0)
+        return std::exchange(file.fd, -1);
+    const int error = errno;
+    if (file.fd >= 0) ::unlinkat(folder, name.c_str(), 0);
+    errno = error;
+    return -1;
+}
+
+// What copies that have ended left beside the store `base` in `folder`: temporary files and
+// changes kept aside (read, `aside`), each of this user's, locked here, so no running copy's.
+struct Left {
+    std::string name;
+    Fd fd;
+    bool aside;
+    StoreEntries kept;
+};
+std::vector<Left> leftByEnded(int folder, const std::string& base) {
+    std::vector<Left> left;
+    DIR* names = ::fdopendir(::dup(folder));
+    while (const dirent* entry = names ? ::readdir(names) : nullptr) {
+        const std::string name = entry->d_name;
+        const bool aside = ofPattern(name, base + ".kept-");
+        if (!aside && !ofPattern(name, base + ".new-")) continue;
+        Fd fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+        struct stat info {}, now {};
+        std::string text;
+        if (fd.fd < 0 || ::fstat(fd.fd, &info) != 0 || info.st_uid != ::geteuid() || !S_ISREG(info.st_mode) ||
+            ::flock(fd.fd, LOCK_EX | LOCK_NB) != 0 || ::fstatat(folder, name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+            now.st_ino != info.st_ino || (aside && !readAll(fd.fd, text).empty()))
+            continue; // its copy runs, or it is another's, or it cannot be read: it stays as it is
+        left.push_back({name, std::move(fd), aside, parseStoreFile(text)});
+    }
+    if (names) ::closedir(names);
+    return left;
 }
 
 std::string hostName() {
@@ -203,64 +240,43 @@ void UserSettingsStore::write(const std::string& name, const std::string& value)
     unsaved[name] = value;
 }
 
-SettingsStore::Outcome UserSettingsStore::failed(const std::string& why) {
+SettingsStore::Outcome UserSettingsStore::failed(const std::string& why, Outcome outcome) {
     unsaved.clear();
     others.clear();
     const std::string line = "Mirel: the settings were not saved to " +
                              QFile::encodeName(path).toStdString() + " (" + why +
                              "); the stored ones are left as they were";
     if (said.insert(line).second) qWarning("%s", line.c_str());
-    return Outcome::Failed;
+    return outcome;
 }
 
-bool UserSettingsStore::keepAside(const std::string& real, int folder,
-                                  const std::vector<std::string>& kept) {
-    if (kept.empty() || (keptFd >= 0 && kept == lastKept)) return true;
-    keptPath = real + ".kept-" + copy;
-    if (keptFd < 0) {
-        // Locked for as long as this copy runs. One that another copy took for a dead copy's and
-        // removed in between (it has no link left) is made anew the next time.
-        Fd fd(::open(keptPath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0600));
-        struct stat info {};
-        if (fd.fd < 0 || ::flock(fd.fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd.fd, &info) != 0 ||
-            info.st_nlink == 0)
-            return false;
-        keptFd = std::exchange(fd.fd, -1);
+bool UserSettingsStore::keepAside(int folder, const std::string& real, const StoreEntries& kept) {
+    if (keptFd >= 0 && kept == lastKept) return true;
+    const std::string temporary = real + ".new-" + copy;
+    const int fd = written(folder, temporary.substr(temporary.rfind('/') + 1), formatStoreFile(kept), 0600);
+    if (fd < 0) return false;
+    if (::rename(temporary.c_str(), (real + ".kept-" + copy).c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        ::close(fd);
+        errno = error;
+        return false;
     }
-    std::string text = "\n"; // apart from a line a failed append tore
-    for (const std::string& line : kept) text += hex(checksum(line), 8) + ' ' + line + '\n';
-    if (!writeFully(keptFd, text) || ::fsync(keptFd) != 0 || ::fsync(folder) != 0) return false;
-    lastKept = kept;
-    return true;
+    if (keptFd >= 0) ::close(keptFd); // only once the new one, locked, stands in its place
+    keptFd = fd;
+    lastKept = ::fsync(folder) == 0 ? kept : StoreEntries{};
+    return !lastKept.empty();
 }
 
 bool UserSettingsStore::othersKeptChanges() {
     if (path.isEmpty()) return false;
     const std::string real = realPath();
-    const std::string prefix = real.substr(real.rfind('/') + 1) + ".kept-";
-    DIR* folder = ::opendir(real.substr(0, real.rfind('/')).c_str());
-    bool found = false;
-    while (dirent* entry = folder && !found ? ::readdir(folder) : nullptr) {
-        const Fd fd(ofPattern(entry->d_name, prefix) && entry->d_name != prefix + copy
-                        ? ::openat(::dirfd(folder), entry->d_name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC)
-                        : -1);
-        found = fd.fd >= 0 && ::flock(fd.fd, LOCK_EX | LOCK_NB) == 0;
-    }
-    if (folder) ::closedir(folder);
-    return found;
+    const Fd folder(::open(real.substr(0, real.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const auto left = folder.fd < 0 ? std::vector<Left>{} : leftByEnded(folder.fd, real.substr(real.rfind('/') + 1));
+    return std::any_of(left.begin(), left.end(), [](const Left& file) { return file.aside; });
 }
 
-bool UserSettingsStore::save(const std::function<void()>& writeAll) {
-    return attempt(writeAll, nullptr) == Outcome::Saved;
-}
-
-SettingsStore::Outcome UserSettingsStore::save(const std::function<void()>& writeAll,
-                                               const std::vector<std::string>& kept) {
-    return attempt(writeAll, &kept);
-}
-
-SettingsStore::Outcome UserSettingsStore::attempt(const std::function<void()>& writeAll,
-                                                  const std::vector<std::string>* kept) {
+SettingsStore::Outcome UserSettingsStore::save(const std::function<void()>& writeAll, const StoreEntries& kept) {
     if (path.isEmpty()) {
         unsaved.clear();
         return Outcome::Failed;
@@ -283,14 +299,14 @@ SettingsStore::Outcome UserSettingsStore::attempt(const std::function<void()>& w
     } unlock{[&] { if (lockMade != 0 && stillOurs()) ::unlink(lock.c_str()); }};
     if ((::flock(folder.fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) ||
         takeOldLock(lock, lockMade) == OldLock::Held) {
-        unsaved.clear();
         const std::string why = "another copy of the game holds it";
-        if (!kept) return failed(why);
-        if (!keepAside(real, folder.fd, *kept))
-            return failed(why + ", and the changes could not be kept aside: " + std::strerror(errno));
+        if (kept.empty()) return failed(why, Outcome::Held);
+        if (!keepAside(folder.fd, real, kept))
+            return failed(why + ", and the changes could not be kept aside: " + std::strerror(errno), Outcome::Held);
+        unsaved.clear();
         const std::string line = "Mirel: the settings are not saved to " +
                                  QFile::encodeName(path).toStdString() + " yet (" + why +
-                                 "); they are kept in " + keptPath + " until they can be";
+                                 "); they are kept in " + real + ".kept-" + copy + " until they can be";
         if (said.insert(line).second) qWarning("%s", line.c_str());
         return Outcome::Kept;
     }
@@ -313,32 +329,10 @@ SettingsStore::Outcome UserSettingsStore::attempt(const std::function<void()>& w
         now = stored;
     }
     stored = std::move(now);
-
-    // What copies that have ended kept aside, and temporary files of saves killed before their
-    // rename: a save that runs holds the lock this one has now. Only this user's files.
-    std::vector<std::pair<std::string, Fd>> merged;
+    const std::vector<Left> left = leftByEnded(folder.fd, base);
     others.clear();
-    if (DIR* names = ::fdopendir(::dup(folder.fd))) {
-        while (const dirent* entry = ::readdir(names)) {
-            const std::string name = entry->d_name;
-            struct stat info {};
-            if (::fstatat(folder.fd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
-                info.st_uid != ::geteuid() || !S_ISREG(info.st_mode))
-                continue;
-            if (ofPattern(name, base + ".new-")) ::unlinkat(folder.fd, name.c_str(), 0);
-            if (!ofPattern(name, base + ".kept-") || name == base + ".kept-" + copy) continue;
-            Fd fd(::openat(folder.fd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
-            std::string lines;
-            if (fd.fd < 0 || ::flock(fd.fd, LOCK_EX | LOCK_NB) != 0 || !readAll(fd.fd, lines).empty())
-                continue; // its copy runs, or it cannot be read: it stays as it is
-            std::istringstream in(lines);
-            for (std::string line; std::getline(in, line);)
-                if (line.size() > 9 && line[8] == ' ' && line.substr(0, 8) == hex(checksum(line.substr(9)), 8))
-                    others.push_back(line.substr(9));
-            merged.emplace_back(name, std::move(fd));
-        }
-        ::closedir(names);
-    }
+    for (const Left& file : left)
+        if (file.aside) others.push_back(file.kept);
 
     writeAll();
     others.clear();
@@ -349,40 +343,27 @@ SettingsStore::Outcome UserSettingsStore::attempt(const std::function<void()>& w
     // Escaped, what was read can grow past what a start-up reads; such a file would be lost.
     if (text.size() > std::size_t(MaxFileBytes)) return failed("it would be larger than 256 KiB");
 
-    // Written in full and synced before it replaces the store, each step checked: Qt's
-    // QSaveFile::commit() can report success after a write failed.
-    const std::string temporary = real + ".new-" + copy;
     struct stat old {};
-    const bool existed = ::stat(real.c_str(), &old) == 0;
-    Fd file(::openat(folder.fd, (base + ".new-" + copy).c_str(),
-                     O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
-    bool written = file.fd >= 0 && (!existed || ::fchmod(file.fd, old.st_mode & 07777) == 0) &&
-                   writeFully(file.fd, text) && ::fsync(file.fd) == 0;
-    int error = written ? 0 : errno;
-    if (file.fd >= 0 && ::close(std::exchange(file.fd, -1)) != 0 && written) {
-        written = false;
-        error = errno;
-    }
+    const std::string temporary = real + ".new-" + copy;
+    const Fd file(written(folder.fd, base + ".new-" + copy, text,
+                          ::stat(real.c_str(), &old) == 0 ? int(old.st_mode & 07777) : -1));
     // A copy before this one takes a lock older than 30 s for a dead copy's: this save waited
     // that long, and writes nothing.
-    if (written && lockMade != 0 && !stillOurs()) {
+    if (file.fd >= 0 && lockMade != 0 && !stillOurs()) {
         ::unlink(temporary.c_str());
         return failed("a copy of the game before this one took its lock");
     }
-    if (written && ::rename(temporary.c_str(), real.c_str()) != 0) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
+    if (file.fd < 0 || ::rename(temporary.c_str(), real.c_str()) != 0) {
+        const int error = errno;
         ::unlink(temporary.c_str());
         return failed(error == ENOSPC ? "its disk is full" : std::strerror(error));
     }
     if (::fsync(folder.fd) != 0 && said.insert("fsync").second)
         qWarning("Mirel: the folder of %s could not be synced (%s); the settings may not last a "
                  "power cut", real.c_str(), std::strerror(errno));
-    for (const auto& [name, fd] : merged) ::unlinkat(folder.fd, name.c_str(), 0);
+    for (const Left& ended : left) ::unlinkat(folder.fd, ended.name.c_str(), 0);
     if (keptFd >= 0) {
-        ::unlink(keptPath.c_str());
+        ::unlink((real + ".kept-" + copy).c_str());
         ::close(std::exchange(keptFd, -1));
         lastKept.clear();
     }

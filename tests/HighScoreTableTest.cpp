@@ -186,7 +186,7 @@ private slots:
         HighScoreTable mine = stored;
         ScoreChanges changes;
         std::int16_t typing = 0;
-        std::vector<std::string> kept;
+        StoreEntries kept;
         for (const QString& step : steps) {
             const QStringList word = step.split(' ');
             if (word[0] == "rank") {
@@ -200,8 +200,8 @@ private slots:
                 changes.saved(mine);
             } else if (word[0] == "refresh") {
                 changes.refresh(mine, stored);
-            } else if (word[0] == "keep") { // what a copy that cannot save appends
-                for (const std::string& line : changes.records(mine)) kept.push_back(line);
+            } else if (word[0] == "keep") { // what a copy that cannot save keeps aside
+                kept = changes.records(mine);
             } else if (word[0] == "merge") { // by a copy after this one ended
                 ScoreChanges::replay(stored, kept);
             } else if (word[0] == "older") {

@@ -310,20 +310,12 @@ def let_go(process):
     process.wait()
 
 
-def fnv(text):
-    check = 2166136261
-    for byte in text.encode():
-        check = ((check ^ byte) * 16777619) & 0xFFFFFFFF
-    return f"{check:08x}"
-
-
 def kept_by_a_copy_that_ended(config, score, name, copy="0123456789abcdef"):
     """Changes another copy kept aside and never saved: a score named, and the set changed
     from 1 to 2."""
     identity = f"{int(time.time() * 1000)}-{os.urandom(8).hex()}"
-    lines = [f"set Set 1 2", f"score {identity} {score} 0 x x{name.encode().hex()}"]
     path = os.path.join(config, "Mirel", "Mirel.conf.kept-" + copy)
-    open(path, "w").write("".join(f"\n{fnv(line)} {line}\n" for line in lines))
+    open(path, "w").write(f"[Name]\n{identity}={name}\n[Score]\n{identity}={score}\n[Set]\nSet=1 2\n")
     return path
 
 

@@ -144,7 +144,7 @@ public:
     }
     void write(const std::string&, const std::string&) override {}
     bool reload() override { return false; }
-    bool save(const std::function<void()>&) override { return false; }
+    Outcome save(const std::function<void()>&, const StoreEntries&) override { return Outcome::Failed; }
 
     StoreEntries entries;
 };

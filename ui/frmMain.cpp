@@ -268,12 +268,12 @@ void frmMain::SaveSettings() {
     // Another copy of the game may have saved since, so this copy's changes to the table go
     // onto the one stored now. A store that cannot be saved says why on standard error and
     // keeps what it held; the changes wait for the next save, and the game goes on or closes.
-    // One the store cannot take at once (another copy holds it) is kept aside and tried again
-    // in a while, so that the window never waits for the store.
+    // One the store cannot take at once (another copy holds it) is kept aside if it can be, and
+    // tried again in a while, so that the window never waits for the store.
     saveAgain->stop();
     const WindowSize window = windowSize();
-    if (saveSettings(store, shownOptions(), savedOptions, changes, table, &window) ==
-        SettingsStore::Outcome::Kept)
+    const auto outcome = saveSettings(store, shownOptions(), savedOptions, changes, table, &window);
+    if (outcome == SettingsStore::Outcome::Kept || outcome == SettingsStore::Outcome::Held)
         saveAgain->start();
 }
 

@@ -21,21 +21,14 @@ public:
         unsaved[key] = value;
     }
     bool reload() override { return !failReads; }
-    bool save(const std::function<void()>& writeAll) override {
+    Outcome save(const std::function<void()>& writeAll, const StoreEntries&) override {
         ++saves;
-        if (failReads) {
-            unsaved.clear();
-            return false;
-        }
-        writeAll();
-        if (failSaves) {
-            unsaved.clear();
-            return false;
-        }
-        for (auto& [key, value] : unsaved)
-            values[key] = value;
+        if (!failReads) writeAll();
+        if (!failReads && !failSaves)
+            for (auto& [key, value] : unsaved)
+                values[key] = value;
         unsaved.clear();
-        return true;
+        return failReads || failSaves ? Outcome::Failed : Outcome::Saved;
     }
 
     std::map<std::string, std::string> values;
