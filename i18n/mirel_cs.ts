@@ -231,7 +231,7 @@ Scores</source>
     <name>mirel::frmHighScore</name>
     <message>
         <source>High scores</source>
-        <translation>Nejlepší výsledky</translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -239,11 +239,11 @@ Scores</source>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Vymazat</translation>
+        <translation>Smazat</translation>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
-        <translation>Konec hry! Skóre %1 se dostalo do tabulky na %2. místo. Napište jméno, nejvýš sedm písmen a číslic</translation>
+        <translation>Konec hry! Skóre %1 se dostalo mezi rekordy na %2. místo. Napiš jméno, nejvýš sedm písmen a číslic</translation>
     </message>
     <message>
         <source>rank %1, empty</source>
@@ -294,7 +294,7 @@ Scores</source>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>Klikejte na stejné sousedící kameny a sbírejte body. Události hru ještě víc rozdivočí!</translation>
+        <translation>Klikej na stejné sousední kameny a sbírej body. S nástrahami bude hra ještě divočejší!</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
@@ -314,7 +314,7 @@ Scores</source>
     </message>
     <message>
         <source>High scores</source>
-        <translation>Nejlepší výsledky</translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -326,7 +326,7 @@ Scores</source>
     </message>
     <message>
         <source>Events</source>
-        <translation>Události</translation>
+        <translation>Nástrahy</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -334,7 +334,7 @@ Scores</source>
     </message>
     <message>
         <source>Help</source>
-        <translation>Nápověda</translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>About</source>

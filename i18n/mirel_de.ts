@@ -239,11 +239,11 @@ liste</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
-        <translation>Spielende! Mit %1 Punkten auf Platz %2 der Bestenliste. Geben Sie einen Namen aus bis zu sieben Buchstaben und Ziffern ein</translation>
+        <translation>Spiel vorbei! Mit %1 Punkten auf Platz %2 der Bestenliste. Gib einen Namen mit bis zu sieben Buchstaben und Ziffern ein</translation>
     </message>
     <message>
         <source>rank %1, empty</source>
@@ -294,11 +294,11 @@ liste</translation>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>Klicken Sie auf gleiche benachbarte Steine, um Punkte zu sammeln. Mit den Ereignissen wird es noch wilder!</translation>
+        <translation>Klicke auf gleiche Steine nebeneinander und sammle Punkte. Mit Extras wird es noch wilder!</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
-        <translation>Mirel. Vom Mirel-Team. Version %1.%2</translation>
+        <translation>Mirel. Ein Spiel vom Mirel-Team. Version %1.%2</translation>
     </message>
     <message>
         <source>Board</source>
@@ -326,11 +326,11 @@ liste</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation>Ereignisse</translation>
+        <translation>Extras</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Rückgängig</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Help</source>
@@ -342,7 +342,7 @@ liste</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Mirel</source>
@@ -350,15 +350,15 @@ liste</translation>
     </message>
     <message>
         <source>Game over!</source>
-        <translation>Spielende!</translation>
+        <translation>Spiel vorbei!</translation>
     </message>
     <message>
         <source>Row shifts</source>
-        <translation>Zeilen verschieben</translation>
+        <translation>Reihen rücken</translation>
     </message>
     <message>
         <source>Column shifts</source>
-        <translation>Spalten verschieben</translation>
+        <translation>Spalten rücken</translation>
     </message>
     <message>
         <source>Mines</source>

@@ -230,11 +230,11 @@ Scores</source>
     <name>mirel::frmHighScore</name>
     <message>
         <source>High scores</source>
-        <translation>Mejores puntuaciones</translation>
+        <translation>Récords</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Aceptar</translation>
+        <translation>Vale</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -242,7 +242,7 @@ Scores</source>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
-        <translation>¡Fin de la partida! Tus %1 puntos entran en la clasificación en el puesto %2. Escribe un nombre de hasta siete letras y cifras</translation>
+        <translation>¡Fin del juego! Tus %1 puntos entran en los récords en el puesto %2. Escribe un nombre de hasta siete letras y cifras</translation>
     </message>
     <message>
         <source>rank %1, empty</source>
@@ -281,19 +281,19 @@ Scores</source>
     </message>
     <message>
         <source>Set 1, balls</source>
-        <translation>Juego 1, bolas</translation>
+        <translation>Fichas 1, bolas</translation>
     </message>
     <message>
         <source>Set 2, squares</source>
-        <translation>Juego 2, cuadrados</translation>
+        <translation>Fichas 2, cuadrados</translation>
     </message>
     <message>
         <source>Set 3, faces</source>
-        <translation>Juego 3, caras</translation>
+        <translation>Fichas 3, caras</translation>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>Haz clic en piezas iguales que estén juntas para sumar puntos. ¡Con Eventos todo se vuelve aún más loco!</translation>
+        <translation>Haz clic en fichas iguales vecinas para ganar puntos. ¡Con las sorpresas todo es más loco!</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
@@ -313,7 +313,7 @@ Scores</source>
     </message>
     <message>
         <source>High scores</source>
-        <translation>Mejores puntuaciones</translation>
+        <translation>Récords</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -325,7 +325,7 @@ Scores</source>
     </message>
     <message>
         <source>Events</source>
-        <translation>Eventos</translation>
+        <translation>Sorpresas</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -349,15 +349,15 @@ Scores</source>
     </message>
     <message>
         <source>Game over!</source>
-        <translation>¡Fin de la partida!</translation>
+        <translation>¡Fin del juego!</translation>
     </message>
     <message>
         <source>Row shifts</source>
-        <translation>Desplazar filas</translation>
+        <translation>Filas móviles</translation>
     </message>
     <message>
         <source>Column shifts</source>
-        <translation>Desplazar columnas</translation>
+        <translation>Columnas móviles</translation>
     </message>
     <message>
         <source>Mines</source>
@@ -365,7 +365,7 @@ Scores</source>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Aceptar</translation>
+        <translation>Vale</translation>
     </message>
     <message>
         <source>Version</source>

@@ -243,7 +243,7 @@ scores</translation>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
-        <translation>Partie terminée&#xa0;! Votre score de %1 entre au rang %2 des meilleurs scores. Tapez un nom de sept lettres ou chiffres au plus</translation>
+        <translation>Partie finie&#xa0;! Votre score de %1 entre au rang %2 des meilleurs scores. Tapez un nom de sept lettres ou chiffres au plus</translation>
     </message>
     <message>
         <source>rank %1, empty</source>
@@ -294,7 +294,7 @@ scores</translation>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>Cliquez sur des pièces identiques voisines pour marquer des points. Les Événements pimentent encore la partie&#xa0;!</translation>
+        <translation>Cliquez sur des pièces identiques voisines pour marquer des points. Avec les imprévus, c’est encore plus fou&#xa0;!</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
@@ -310,7 +310,7 @@ scores</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation>Nouvelle partie</translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>High scores</source>
@@ -326,7 +326,7 @@ scores</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation>Événements</translation>
+        <translation>Imprévus</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -342,7 +342,7 @@ scores</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Quitter</translation>
+        <translation>Sortir</translation>
     </message>
     <message>
         <source>Mirel</source>
@@ -350,15 +350,15 @@ scores</translation>
     </message>
     <message>
         <source>Game over!</source>
-        <translation>Partie terminée&#xa0;!</translation>
+        <translation>Partie finie&#xa0;!</translation>
     </message>
     <message>
         <source>Row shifts</source>
-        <translation>Décalage des lignes</translation>
+        <translation>Lignes mobiles</translation>
     </message>
     <message>
         <source>Column shifts</source>
-        <translation>Décalage des colonnes</translation>
+        <translation>Colonnes mobiles</translation>
     </message>
     <message>
         <source>Mines</source>

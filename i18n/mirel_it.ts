@@ -230,7 +230,7 @@ Scores</source>
     <name>mirel::frmHighScore</name>
     <message>
         <source>High scores</source>
-        <translation>Classifica</translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -242,7 +242,7 @@ Scores</source>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
-        <translation>Partita finita! Con %1 punti entri in classifica al %2° posto. Scrivi un nome di massimo sette lettere e cifre</translation>
+        <translation>Partita finita! Con %1 punti entri nei record al %2° posto. Scrivi un nome di massimo sette lettere e cifre</translation>
     </message>
     <message>
         <source>rank %1, empty</source>
@@ -293,11 +293,11 @@ Scores</source>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>Clicca su pezzi uguali vicini per fare punti. Con gli Eventi il gioco si fa ancora più pazzo!</translation>
+        <translation>Clicca su pezzi uguali vicini per fare punti. Con gli imprevisti è ancora più pazzo!</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
-        <translation>Mirel. Realizzato dal team di Mirel. Versione %1.%2</translation>
+        <translation>Mirel. Creato dal team di Mirel. Versione %1.%2</translation>
     </message>
     <message>
         <source>Board</source>
@@ -313,7 +313,7 @@ Scores</source>
     </message>
     <message>
         <source>High scores</source>
-        <translation>Classifica</translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -325,7 +325,7 @@ Scores</source>
     </message>
     <message>
         <source>Events</source>
-        <translation>Eventi</translation>
+        <translation>Imprevisti</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -337,7 +337,7 @@ Scores</source>
     </message>
     <message>
         <source>About</source>
-        <translation>Informazioni</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -353,11 +353,11 @@ Scores</source>
     </message>
     <message>
         <source>Row shifts</source>
-        <translation>Spostamento righe</translation>
+        <translation>Righe mobili</translation>
     </message>
     <message>
         <source>Column shifts</source>
-        <translation>Spostamento colonne</translation>
+        <translation>Colonne mobili</translation>
     </message>
     <message>
         <source>Mines</source>

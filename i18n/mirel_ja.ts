@@ -265,11 +265,11 @@ Scores</source>
     </message>
     <message>
         <source>Yes</source>
-        <translation>はい</translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>No</source>
-        <translation>いいえ</translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>On</source>
@@ -281,19 +281,19 @@ Scores</source>
     </message>
     <message>
         <source>Set 1, balls</source>
-        <translation>セット1、ボール</translation>
+        <translation>絵柄1、ボール</translation>
     </message>
     <message>
         <source>Set 2, squares</source>
-        <translation>セット2、四角</translation>
+        <translation>絵柄2、四角</translation>
     </message>
     <message>
         <source>Set 3, faces</source>
-        <translation>セット3、顔</translation>
+        <translation>絵柄3、顔</translation>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>となり合う同じピースをクリックして得点しよう。イベントを使えばもっとスリリングに！</translation>
+        <translation>同じ色のとなり合うピースをクリックして得点しよう。イベントでさらにスリリングに！</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
@@ -309,7 +309,7 @@ Scores</source>
     </message>
     <message>
         <source>New game</source>
-        <translation>新しいゲーム</translation>
+        <translation>新規ゲーム</translation>
     </message>
     <message>
         <source>High scores</source>
@@ -329,15 +329,15 @@ Scores</source>
     </message>
     <message>
         <source>Undo</source>
-        <translation>元に戻す</translation>
+        <translation>戻す</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>ヘルプ</translation>
+        <translation>説明</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>このゲームについて</translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -353,11 +353,11 @@ Scores</source>
     </message>
     <message>
         <source>Row shifts</source>
-        <translation>行のシフト</translation>
+        <translation>行ずらし</translation>
     </message>
     <message>
         <source>Column shifts</source>
-        <translation>列のシフト</translation>
+        <translation>列ずらし</translation>
     </message>
     <message>
         <source>Mines</source>

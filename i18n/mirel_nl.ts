@@ -243,7 +243,7 @@ scores</translation>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
-        <translation>Spel voorbij! Je score van %1 staat op plaats %2 in de topscores. Typ een naam van hooguit zeven letters en cijfers</translation>
+        <translation>Afgelopen! Je score van %1 staat op plaats %2 in de topscores. Typ een naam van hooguit zeven letters en cijfers</translation>
     </message>
     <message>
         <source>rank %1, empty</source>
@@ -294,7 +294,7 @@ scores</translation>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>Klik op gelijke stukken die naast elkaar liggen om punten te scoren. Met Gebeurtenissen wordt het nog wilder!</translation>
+        <translation>Klik op gelijke stenen naast elkaar en scoor punten. Met extra's wordt het nog wilder!</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
@@ -326,23 +326,23 @@ scores</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation>Gebeurtenissen</translation>
+        <translation>Extra's</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Ongedaan maken</translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Help</translation>
+        <translation>Hulp</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Over</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Afsluiten</translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Mirel</source>
@@ -350,15 +350,15 @@ scores</translation>
     </message>
     <message>
         <source>Game over!</source>
-        <translation>Spel voorbij!</translation>
+        <translation>Afgelopen!</translation>
     </message>
     <message>
         <source>Row shifts</source>
-        <translation>Rijen verschuiven</translation>
+        <translation>Rijen schuiven</translation>
     </message>
     <message>
         <source>Column shifts</source>
-        <translation>Kolommen verschuiven</translation>
+        <translation>Kolommen schuiven</translation>
     </message>
     <message>
         <source>Mines</source>

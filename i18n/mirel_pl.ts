@@ -231,7 +231,7 @@ Scores</source>
     <name>mirel::frmHighScore</name>
     <message>
         <source>High scores</source>
-        <translation>Najlepsze wyniki</translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -243,7 +243,7 @@ Scores</source>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
-        <translation>Koniec gry! Wynik %1 trafia do tabeli najlepszych na miejsce %2. Wpisz imię: do siedmiu liter i cyfr</translation>
+        <translation>Koniec gry! Wynik %1 trafia do rekordów na miejsce %2. Wpisz imię: do siedmiu liter i cyfr</translation>
     </message>
     <message>
         <source>rank %1, empty</source>
@@ -294,11 +294,11 @@ Scores</source>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>Klikaj sąsiadujące ze sobą identyczne elementy, by zdobywać punkty. Ze Zdarzeniami zrobi się jeszcze bardziej szalenie!</translation>
+        <translation>Klikaj sąsiednie jednakowe klocki i zbieraj punkty. Z pułapkami będzie jeszcze szaleniej!</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
-        <translation>Mirel. Stworzony przez zespół Mirel. Wersja %1.%2</translation>
+        <translation>Mirel. Stworzył zespół Mirel. Wersja %1.%2</translation>
     </message>
     <message>
         <source>Board</source>
@@ -314,7 +314,7 @@ Scores</source>
     </message>
     <message>
         <source>High scores</source>
-        <translation>Najlepsze wyniki</translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -326,7 +326,7 @@ Scores</source>
     </message>
     <message>
         <source>Events</source>
-        <translation>Zdarzenia</translation>
+        <translation>Pułapki</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -354,11 +354,11 @@ Scores</source>
     </message>
     <message>
         <source>Row shifts</source>
-        <translation>Przesuwanie wierszy</translation>
+        <translation>Ruchome wiersze</translation>
     </message>
     <message>
         <source>Column shifts</source>
-        <translation>Przesuwanie kolumn</translation>
+        <translation>Ruchome kolumny</translation>
     </message>
     <message>
         <source>Mines</source>

@@ -230,7 +230,7 @@ Scores</source>
     <name>mirel::frmHighScore</name>
     <message>
         <source>High scores</source>
-        <translation>Placar</translation>
+        <translation>Recordes</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -242,7 +242,7 @@ Scores</source>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
-        <translation>Fim de jogo! Seus %1 pontos entraram no placar em %2º lugar. Digite um nome de até sete letras e números</translation>
+        <translation>Fim de jogo! Seus %1 pontos entraram nos recordes em %2º lugar. Digite um nome de até sete letras e números</translation>
     </message>
     <message>
         <source>rank %1, empty</source>
@@ -281,23 +281,23 @@ Scores</source>
     </message>
     <message>
         <source>Set 1, balls</source>
-        <translation>Conjunto 1, bolas</translation>
+        <translation>Peças 1, bolas</translation>
     </message>
     <message>
         <source>Set 2, squares</source>
-        <translation>Conjunto 2, quadrados</translation>
+        <translation>Peças 2, quadrados</translation>
     </message>
     <message>
         <source>Set 3, faces</source>
-        <translation>Conjunto 3, carinhas</translation>
+        <translation>Peças 3, carinhas</translation>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>Clique em peças iguais vizinhas para marcar pontos. Use os Eventos para deixar tudo ainda mais maluco!</translation>
+        <translation>Clique em peças iguais vizinhas para marcar pontos. Com as surpresas fica ainda mais louco!</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
-        <translation>Mirel. Feito pela equipe do Mirel. Versão %1.%2</translation>
+        <translation>Mirel. Feito pela equipe Mirel. Versão %1.%2</translation>
     </message>
     <message>
         <source>Board</source>
@@ -313,7 +313,7 @@ Scores</source>
     </message>
     <message>
         <source>High scores</source>
-        <translation>Placar</translation>
+        <translation>Recordes</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -325,7 +325,7 @@ Scores</source>
     </message>
     <message>
         <source>Events</source>
-        <translation>Eventos</translation>
+        <translation>Surpresas</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -353,11 +353,11 @@ Scores</source>
     </message>
     <message>
         <source>Row shifts</source>
-        <translation>Deslocar linhas</translation>
+        <translation>Linhas móveis</translation>
     </message>
     <message>
         <source>Column shifts</source>
-        <translation>Deslocar colunas</translation>
+        <translation>Colunas móveis</translation>
     </message>
     <message>
         <source>Mines</source>

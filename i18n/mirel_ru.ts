@@ -239,7 +239,7 @@ Scores</source>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Сбросить</translation>
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
@@ -294,7 +294,7 @@ Scores</source>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>Щёлкайте по одинаковым соседним фишкам, чтобы набирать очки. А с «Событиями» станет ещё безумнее!</translation>
+        <translation>Щёлкайте по одинаковым соседним фишкам и набирайте очки. С помехами будет ещё безумнее!</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
@@ -326,19 +326,19 @@ Scores</source>
     </message>
     <message>
         <source>Events</source>
-        <translation>События</translation>
+        <translation>Помехи</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Отменить ход</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Справка</translation>
+        <translation>Гайд</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Об игре</translation>
+        <translation>Инфо</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -354,7 +354,7 @@ Scores</source>
     </message>
     <message>
         <source>Row shifts</source>
-        <translation>Сдвиг рядов</translation>
+        <translation>Сдвиг строк</translation>
     </message>
     <message>
         <source>Column shifts</source>

@@ -235,11 +235,11 @@ Scores</source>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Гаразд</translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Скинути</translation>
+        <translation>Очистити</translation>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
@@ -294,7 +294,7 @@ Scores</source>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>Клацайте на однакові сусідні фішки, щоб набирати бали. А з «Подіями» буде ще шаленіше!</translation>
+        <translation>Клацайте на однакові сусідні фішки й заробляйте очки. З пастками буде ще шаленіше!</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
@@ -326,19 +326,19 @@ Scores</source>
     </message>
     <message>
         <source>Events</source>
-        <translation>Події</translation>
+        <translation>Пастки</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Скасувати хід</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Довідка</translation>
+        <translation>Гайд</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Про гру</translation>
+        <translation>Інфо</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -366,7 +366,7 @@ Scores</source>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Гаразд</translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Version</source>

@@ -229,7 +229,7 @@ Scores</source>
     <name>mirel::frmHighScore</name>
     <message>
         <source>High scores</source>
-        <translation>高分榜</translation>
+        <translation>排行榜</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -241,7 +241,7 @@ Scores</source>
     </message>
     <message>
         <source>Game over! Score %1 entered the high scores at rank %2. Type a name of up to seven letters and digits</source>
-        <translation>游戏结束！得分 %1 进入高分榜第 %2 名。请输入名字，最多七个字母或数字</translation>
+        <translation>游戏结束！得分 %1 进入排行榜第 %2 名。请输入名字，最多七个字母或数字</translation>
     </message>
     <message>
         <source>rank %1, empty</source>
@@ -264,11 +264,11 @@ Scores</source>
     </message>
     <message>
         <source>Yes</source>
-        <translation>是</translation>
+        <translation>开</translation>
     </message>
     <message>
         <source>No</source>
-        <translation>否</translation>
+        <translation>关</translation>
     </message>
     <message>
         <source>On</source>
@@ -280,23 +280,23 @@ Scores</source>
     </message>
     <message>
         <source>Set 1, balls</source>
-        <translation>第 1 套，小球</translation>
+        <translation>图案 1，小球</translation>
     </message>
     <message>
         <source>Set 2, squares</source>
-        <translation>第 2 套，方块</translation>
+        <translation>图案 2，方块</translation>
     </message>
     <message>
         <source>Set 3, faces</source>
-        <translation>第 3 套，笑脸</translation>
+        <translation>图案 3，笑脸</translation>
     </message>
     <message>
         <source>Click on identical adjacent pieces to score points. Use Events to make things even wilder!</source>
-        <translation>点击相邻的相同棋子来得分。打开“事件”，让游戏更加疯狂！</translation>
+        <translation>点击相邻的相同棋子即可得分。开启事件，玩得更疯狂！</translation>
     </message>
     <message>
         <source>Mirel. Made by the Mirel team. Version %1.%2</source>
-        <translation>Mirel。由 Mirel 团队制作。版本 %1.%2</translation>
+        <translation>Mirel。Mirel 团队出品。版本 %1.%2</translation>
     </message>
     <message>
         <source>Board</source>
@@ -308,15 +308,15 @@ Scores</source>
     </message>
     <message>
         <source>New game</source>
-        <translation>新游戏</translation>
+        <translation>新局</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation>高分榜</translation>
+        <translation>排行榜</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation>声音</translation>
+        <translation>音效</translation>
     </message>
     <message>
         <source>Piece set</source>

@@ -1,6 +1,7 @@
 // The pictures' words in every language the game speaks: each drawn whole, inside its picture,
 // no smaller than two thirds of the English word's letters, every letter in some face; English
-// drawn as the committed PNGs hold it; a letter no face has never ends the game.
+// drawn as the committed PNGs hold it; a letter no face has never ends the game; a screen
+// reader hears the words the pictures show.
 
 #include "Lettering.h"
 #include "Catalogue.h"
@@ -170,6 +171,66 @@ private slots:
         const QRectF with = scriptOutline(QStringLiteral("Ok ϣ"), Weight::Bold).boundingRect();
         QVERIFY(!without.isEmpty());
         QCOMPARE(with, without);
+    }
+
+    // A screen reader names each control by the word its picture shows, or a longer form of
+    // it ("Neues Spiel" for "Neu"), and reads the help and about texts as drawn: a player who
+    // looks and one who listens speak of the same button.
+    void readersHearTheWordsThePicturesShow_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : languages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void readersHearTheWordsThePicturesShow() {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral("mirel_%1").arg(language), QStringLiteral(":/i18n")));
+        // Case, spaces, line breaks, hyphens, break marks and the kind of apostrophe aside.
+        const auto plain = [](const QString& text) {
+            QString kept;
+            for (const QChar c : text)
+                if (!c.isSpace() && c != u'-' && c != QChar(0x200B))
+                    kept += c == QChar(0x2019) ? QChar(u'\'') : c;
+            return kept.toCaseFolded();
+        };
+        const char* const Main = "mirel::frmMain";
+        const char* const Table = "mirel::frmHighScore";
+        const char* const Help = "Click on identical adjacent pieces to score points. Use Events "
+                                 "to make things even wilder!";
+        const struct {
+            const char* drawn;
+            const char* context;
+            const char* spoken;
+        } same[] = {
+            {"New", Main, "New game"},
+            {"High\nScores", Main, "High scores"},
+            {"High\nScores", Table, "High scores"},
+            {"Set #%1", Main, "Set 1, balls"},
+            {"Events", Main, "Events"},
+            {"Undo", Main, "Undo"},
+            {"Help", Main, "Help"},
+            {"About", Main, "About"},
+            {"Exit", Main, "Exit"},
+            {"Game Over!", Main, "Game over!"},
+            {"Row Shifts", Main, "Row shifts"},
+            {"Column Shifts", Main, "Column shifts"},
+            {"Mines", Main, "Mines"},
+            {"Yes", Main, "Yes"},
+            {"No", Main, "No"},
+            {"Ok", Main, "Ok"},
+            {"Ok", Table, "Ok"},
+            {"Reset", Table, "Reset"},
+            {"Click on identical adjacent pieces to score points", Main, Help},
+            {"Use Events to make things even wilder!", Main, Help},
+            {"Made by the Mirel team", Main, "Mirel. Made by the Mirel team. Version %1.%2"},
+        };
+        for (const auto& pair : same) {
+            // "Set #%1": the word for a set.
+            const QString drawn = translator.translate("Pictures", pair.drawn).section(u'#', 0, 0);
+            const QString spoken = translator.translate(pair.context, pair.spoken);
+            QVERIFY2(!drawn.isEmpty() && plain(spoken).contains(plain(drawn)),
+                     qPrintable(QStringLiteral("shown \"%1\", heard \"%2\"").arg(drawn, spoken)));
+        }
     }
 
     // In another language the game shows the words drawn in it at 1x too, and the pieces as
