@@ -235,9 +235,12 @@ private slots:
             game.newGame(rows);
             const auto x = span(w.board.CellX[6][7], PieceSize, true);
             const auto y = span(w.board.CellY[6][7], PieceSize, true);
+            // The pieces are drawn for this size once they show.
+            QTRY_VERIFY(!ScaledPictures::instance()
+                             .exact(w.pictures.pctBall[2], s, w.devicePixelRatioF())
+                             .isNull());
             const QImage drawn =
                 ScaledPictures::instance().exact(w.pictures.pctBall[2], s, w.devicePixelRatioF());
-            QVERIFY(!drawn.isNull());
             QCOMPARE(drawn.size(), QSize(44, 44)); // 32 x 1.36, rounded up
             const QImage shot = w.pctBoard->grab(QRect(x.first, y.first, 44, 44)).toImage();
             QCOMPARE(shot.convertToFormat(QImage::Format_RGB32),

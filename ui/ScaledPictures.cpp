@@ -242,15 +242,6 @@ void ScaledPictures::want(double factor, double ratio) {
     ratioOfSettled = ratio;
     cancelSettled = std::make_shared<std::atomic<bool>>(false);
     drawAsked();
-    // Then, behind what is on screen, the pieces and digits a game may show next; the
-    // rest is drawn when it shows.
-    if (askedScale != scale) {
-        askedScale = scale;
-        std::fill(asked.begin(), asked.end(), false);
-    }
-    for (std::size_t id = 0; id < art::PictureCount; ++id)
-        if (!familyOf(int(id)).isEmpty() && !packedServes(int(id), scale)) asked[id] = true;
-    drawAsked();
 }
 
 // Hands what was asked for at the settled size, and is neither drawn nor under way, to the
