@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
-#include <cstdint>
-#include <cstdlib>
 #include <cstdio>
 #include <random>
 
@@ -17,8 +15,9 @@ std::int64_t nowMs() {
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
+// An identity starts with the time it was made; no identity is older than any.
 std::int64_t timeOf(const std::string& id) {
-    return id.empty() ? 0 : std::strtoll(id.c_str(), nullptr, 10);
+    return std::strtoll(id.c_str(), nullptr, 10);
 }
 
 std::string check(const std::string& id, const std::string& name, std::int32_t score) {
@@ -30,23 +29,15 @@ std::string check(const std::string& id, const std::string& name, std::int32_t s
     return text;
 }
 
-void clearRow(HighScoreTable& table, std::int16_t r) {
-    table.HighScoreNames[r].clear();
-    table.HighScores[r] = 0;
-    table.ids[r].clear();
-}
-
 } // namespace
 
 std::int16_t ScoreChanges::rank(HighScoreTable& table, std::int32_t score) {
-    const std::int16_t rank = rankNewScore(table, score);
-    if (rank == 0) return 0;
     static std::mt19937_64 random{std::random_device{}()};
+    const std::int16_t rank = rankNewScore(table, score);
     char id[40];
     std::snprintf(id, sizeof id, "%lld-%016llx", static_cast<long long>(nowMs()),
                   static_cast<unsigned long long>(random()));
-    table.ids[rank] = id;
-    own[id] = std::nullopt;
+    if (rank != 0) own[table.ids[rank] = id] = std::nullopt;
     return rank;
 }
 
@@ -69,43 +60,43 @@ StoreEntries ScoreChanges::records(const HighScoreTable& table) const {
 }
 
 void ScoreChanges::replay(HighScoreTable& into, const StoreEntries& records) {
-    const auto reset = records.find("Reset");
-    if (const std::int64_t at = reset == records.end() ? 0 : timeOf(reset->second); at > into.resetAt) {
-        // Every row older than the Reset goes, rows without an identity too.
+    const auto record = [&](const std::string& key) {
+        const auto found = records.find(key);
+        return found == records.end() ? nullptr : &found->second;
+    };
+    // A Reset empties every row older than it, rows without an identity too.
+    if (const std::string* reset = record("Reset"); reset && timeOf(*reset) > into.resetAt) {
+        into.resetAt = timeOf(*reset);
         for (std::int16_t r = 1; r <= TableSize; ++r)
-            if (timeOf(into.ids[r]) < at) clearRow(into, r);
+            if (timeOf(into.ids[r]) < into.resetAt) {
+                into.HighScoreNames[r].clear();
+                into.ids[r].clear();
+                into.HighScores[r] = 0;
+            }
         putInOrder(into);
-        into.resetAt = at;
     }
-    for (auto entry = records.upper_bound("Score/"); entry != records.end() && entry->first.rfind("Score/", 0) == 0; ++entry) {
+    for (auto entry = records.lower_bound("Score/"); entry != records.end() && entry->first.rfind("Score/", 0) == 0; ++entry) {
         const std::string id = entry->first.substr(6);
-        const auto name = records.find("Name/" + id), saved = records.find("Saved/" + id);
+        const std::string *name = record("Name/" + id), *saved = record("Saved/" + id);
         std::int32_t score = -1;
-        const std::string& number = entry->second;
-        std::from_chars(number.data(), number.data() + number.size(), score);
-        if (name == records.end() || score < 0 || timeOf(id) < into.resetAt) continue;
-        std::int16_t at = 1;
-        while (at <= TableSize && into.ids[at] != id) ++at;
-        if (at <= TableSize) {
-            // Only a name typed on after a save is brought up; what is there already stays.
-            if (saved != records.end() && into.HighScoreNames[at] == saved->second)
-                into.HighScoreNames[at] = name->second;
-            continue;
-        }
-        if (saved != records.end()) continue; // a Reset or better scores took it from the store
-        at = 1;
-        while (at <= TableSize && (into.HighScores[at] > score ||
-                                   (into.HighScores[at] == score && timeOf(into.ids[at]) > timeOf(id))))
-            ++at;
-        if (at > TableSize) continue;
-        for (std::int16_t j = TableSize; j > at; --j) {
-            into.HighScoreNames[j] = std::move(into.HighScoreNames[j - 1]);
-            into.HighScores[j] = into.HighScores[j - 1];
-            into.ids[j] = std::move(into.ids[j - 1]);
-        }
-        into.HighScoreNames[at] = name->second;
-        into.HighScores[at] = score;
-        into.ids[at] = id;
+        std::from_chars(entry->second.data(), entry->second.data() + entry->second.size(), score);
+        if (!name || score < 0 || timeOf(id) < into.resetAt) continue;
+        std::int16_t r = 1;
+        while (r <= TableSize && into.ids[r] != id) ++r;
+        // Of a row there, only a name typed on after a save is brought up. A row saved once
+        // and gone was taken by a Reset or better scores.
+        if (r <= TableSize && saved && into.HighScoreNames[r] == *saved) into.HighScoreNames[r] = *name;
+        if (r <= TableSize || saved) continue;
+        for (r = 1; r <= TableSize && (into.HighScores[r] > score ||
+                                       (into.HighScores[r] == score && timeOf(into.ids[r]) > timeOf(id)));)
+            ++r;
+        if (r > TableSize) continue;
+        std::move_backward(into.HighScoreNames.begin() + r, into.HighScoreNames.end() - 1, into.HighScoreNames.end());
+        std::move_backward(into.HighScores.begin() + r, into.HighScores.end() - 1, into.HighScores.end());
+        std::move_backward(into.ids.begin() + r, into.ids.end() - 1, into.ids.end());
+        into.HighScoreNames[r] = *name;
+        into.HighScores[r] = score;
+        into.ids[r] = id;
     }
 }
 
@@ -118,9 +109,8 @@ HighScoreTable ScoreChanges::onto(HighScoreTable stored, const HighScoreTable& t
 void ScoreChanges::refresh(HighScoreTable& table, const HighScoreTable& stored) {
     const std::string typing = table.NewHighScoreRank ? table.ids[table.NewHighScoreRank] : "";
     HighScoreTable merged = onto(stored, table);
-    merged.NewHighScoreRank = 0;
-    for (std::int16_t r = 1; r <= TableSize && !typing.empty(); ++r)
-        if (merged.ids[r] == typing) merged.NewHighScoreRank = r;
+    const auto row = std::find(merged.ids.begin() + 1, merged.ids.end(), typing) - merged.ids.begin();
+    merged.NewHighScoreRank = !typing.empty() && row <= TableSize ? std::int16_t(row) : 0;
     table = std::move(merged);
 }
 
@@ -143,12 +133,12 @@ void ScoreChanges::attachIds(HighScoreTable& table, const std::vector<std::strin
         for (const std::string& value : stored) {
             const std::size_t dash = value.rfind('-');
             const std::string id = value.substr(0, dash == std::string::npos ? 0 : dash);
-            if (id.empty() || std::find(table.ids.begin(), table.ids.end(), id) != table.ids.end() ||
-                std::any_of(id.begin(), id.end(), [](char c) { return (unsigned char)c <= ' '; }) ||
-                value.substr(dash + 1) != check(id, table.HighScoreNames[r], table.HighScores[r]))
-                continue;
-            table.ids[r] = id;
-            break;
+            if (!id.empty() && std::find(table.ids.begin(), table.ids.end(), id) == table.ids.end() &&
+                std::none_of(id.begin(), id.end(), [](char c) { return (unsigned char)c <= ' '; }) &&
+                value.substr(dash + 1) == check(id, table.HighScoreNames[r], table.HighScores[r])) {
+                table.ids[r] = id;
+                break;
+            }
         }
     }
 }

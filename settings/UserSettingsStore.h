@@ -1,7 +1,6 @@
 #pragma once
 
 #include "settings/SettingsStore.h"
-#include "settings/StoreFile.h"
 
 #include <QString>
 
@@ -16,16 +15,13 @@ namespace mirel {
 // sections and keys in the file are kept as they are.
 //
 // A file that cannot be read in full - unreadable, not a plain file, larger than MaxFileBytes -
-// leaves the defaults in play and is never written over. A save holds a kernel lock (flock) on
-// the folder of the store's real file, links followed, which ends with its holder and which no
-// file can block; while it writes it also holds "Mirel.conf.lock" as copies of the game before
-// this one take it (and takes one of theirs that names a running process of this machine as
-// held). Every file is written one way: whole, to "Mirel.conf.new-<copy>", locked by its copy
-// while open, synced, renamed into place, the folder synced; or nothing changes and standard
-// error says why, once. A save never waits: when the store is held its changes, in the store's
-// own text, replace "Mirel.conf.kept-<copy>", which stays locked while the copy runs; any
-// copy's save merges such a file once its lock is free, and removes temporaries whose lock is
-// free. No other file is ever removed, nor any of another user.
+// leaves the defaults in play and is never written over. Every file is written one way: whole,
+// to "Mirel.conf.new-<copy>", locked by its copy while open, synced, renamed into place, the
+// folder synced; or nothing changes and standard error says why, once. Locks are the kernel's,
+// which end with their holder. A save never waits: while another copy holds the store, its
+// changes replace "Mirel.conf.kept-<copy>", locked while this copy runs, and any copy's save
+// merges that file once its lock is free. Nothing is removed but files of those names whose
+// lock is free, and never another user's.
 class UserSettingsStore final : public SettingsStore {
 public:
     // The game writes well under a kilobyte. A larger file is not a store it wrote, and
@@ -48,7 +44,9 @@ public:
 
 private:
     std::string realPath() const;
-    bool keepAside(int folder, const std::string& real, const StoreEntries& kept);
+    std::string load(); // why the store cannot be read now, "" when it was
+    bool keepAside(int folder, const std::string& base, const StoreEntries& kept);
+    Outcome say(const std::string& line, Outcome outcome);
     Outcome failed(const std::string& why, Outcome outcome = Outcome::Failed);
 
     QString path;

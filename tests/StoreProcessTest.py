@@ -288,11 +288,13 @@ def background(code):
 
 
 def hold_lock(lock, stop):
-    """A process that holds `lock` as a copy of the previous release would (QLockFile's way),
-    until killed; stopped too."""
+    """A process that holds `lock` as a copy of the previous release would (QLockFile's way: the
+    file made anew, its holder written in it, a kernel lock on it), until killed; stopped too."""
     holder = background(f"""
 name = os.path.basename(os.readlink("/proc/self/exe"))
-open({lock!r}, "w").write(f"{{os.getpid()}}\\n{{name}}\\n{{socket.gethostname()}}\\n")""")
+fd = os.open({lock!r}, os.O_RDWR | os.O_CREAT | os.O_EXCL)
+fcntl.flock(fd, fcntl.LOCK_EX)
+os.write(fd, f"{{os.getpid()}}\\n{{name}}\\n{{socket.gethostname()}}\\n".encode())""")
     if stop:
         holder.send_signal(signal.SIGSTOP)
     return holder
@@ -499,6 +501,9 @@ def a_copy_stopped_inside_its_save():
                    ASAN_OPTIONS="detect_leaks=0")
     slow = stopped.play_to_the_end()
     stopped.type(slow, "SLOW\n")  # the name saved as its entry ends: held up in the fsync
+    folder = os.path.join(config, "Mirel")
+    check(wait_for(lambda: any(".new-" in name for name in os.listdir(folder)), 30),
+          "the stopped copy never began its save", stopped)
     started = time.monotonic()
     other = Copy("other", config)
     other.name_score("FAST")
@@ -649,7 +654,7 @@ def the_folder_is_synced():
     copy.switch(SET)
     copy.end(signal.SIGTERM)
     tracer.wait(30)
-    lines = [line for line in open(trace).read().splitlines() if "/Mirel" in line or "fsync" in line]
+    lines = [line for line in open(trace).read().splitlines() if "Mirel" in line or "fsync" in line]
     # Put in place by a rename over the old file, or by a link where there was none.
     renamed = next((i for i, line in enumerate(lines)
                     if ("rename" in line or "linkat" in line) and 'Mirel.conf"' in line), None)
@@ -692,11 +697,8 @@ def check(condition, message, *copies):
         fail(message, *copies)
 
 
-def fill_up(folder, free_blocks=0):
-    """Fills the file system of `folder` but for `free_blocks` blocks of 4 KiB; returns the file
-    that fills it."""
-    spare = os.path.join(folder, "spare")
-    open(spare, "wb").write(b"\1" * 4096 * free_blocks)
+def fill_up(folder):
+    """Fills the file system of `folder`; returns the file that fills it."""
     filler = os.path.join(folder, "filler")
     file = os.open(filler, os.O_WRONLY | os.O_CREAT)
     try:
@@ -705,15 +707,13 @@ def fill_up(folder, free_blocks=0):
     except OSError:
         pass
     os.close(file)
-    os.remove(spare)
     return filler
 
 
 def each_signal_saves():
     """For each signal: the set switch clicked, a game played to its end. SIGINT and SIGHUP
     (twice) come while the name is half typed. SIGTERM comes after a name was typed and Ok
-    clicked on a file system with one free block (the store kept whole, said), and room made
-    since."""
+    clicked on a full file system (the store kept whole, said), and room made since."""
     mounted = False
     for ending in (signal.SIGINT, signal.SIGHUP, signal.SIGTERM, signal.SIGKILL):
         config = fresh_config(ending.name)
@@ -728,7 +728,7 @@ def each_signal_saves():
         copy.switch(SET)
         dialog = copy.play_to_the_end()
         if full:
-            filler = fill_up(config, free_blocks=1)  # room for a lock, none for the store
+            filler = fill_up(config)  # the lock, an empty file, takes no room; the store finds none
             copy.type(dialog, "FULL\n")
             copy.click(dialog, OK)
             wait_for(lambda: not copy.find(HIGH_SCORE_SIZE))
