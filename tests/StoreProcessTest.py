@@ -697,8 +697,11 @@ def check(condition, message, *copies):
         fail(message, *copies)
 
 
-def fill_up(folder):
-    """Fills the file system of `folder`; returns the file that fills it."""
+def fill_up(folder, free_blocks=0):
+    """Fills the file system of `folder` but for `free_blocks` blocks of 4 KiB; returns the file
+    that fills it."""
+    spare = os.path.join(folder, "spare")
+    open(spare, "wb").write(b"\1" * 4096 * free_blocks)
     filler = os.path.join(folder, "filler")
     file = os.open(filler, os.O_WRONLY | os.O_CREAT)
     try:
@@ -707,13 +710,15 @@ def fill_up(folder):
     except OSError:
         pass
     os.close(file)
+    os.remove(spare)
     return filler
 
 
 def each_signal_saves():
     """For each signal: the set switch clicked, a game played to its end. SIGINT and SIGHUP
     (twice) come while the name is half typed. SIGTERM comes after a name was typed and Ok
-    clicked on a full file system (the store kept whole, said), and room made since."""
+    clicked on a file system with one free block (the store kept whole, said), and room made
+    since."""
     mounted = False
     for ending in (signal.SIGINT, signal.SIGHUP, signal.SIGTERM, signal.SIGKILL):
         config = fresh_config(ending.name)
@@ -728,7 +733,7 @@ def each_signal_saves():
         copy.switch(SET)
         dialog = copy.play_to_the_end()
         if full:
-            filler = fill_up(config)  # the lock, an empty file, takes no room; the store finds none
+            filler = fill_up(config, free_blocks=1)  # room for a lock, none for the store
             copy.type(dialog, "FULL\n")
             copy.click(dialog, OK)
             wait_for(lambda: not copy.find(HIGH_SCORE_SIZE))
