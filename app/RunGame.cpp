@@ -78,10 +78,18 @@ int runGame(QApplication& app, const std::function<void(QWidget&)>& beforeShow) 
     UserSettingsStore store;
     frmMain window(clock, random, sound, store);
     new ClosingSignals(window);
-    // Qt Multimedia takes longer to load than the rest of the start-up, so it waits until
-    // the window is up (or the first sound). Watchers added by `beforeShow` see the first
-    // paint before this does.
-    new AfterFirstPaint(window, [&sound] { sound.load(); });
+    // The sound module (Qt Multimedia) is loaded only for a player who has sound on: just
+    // after the first paint when the Sound switch shows on then (it takes longer to load than
+    // the rest of the start-up), or when the player switches sound on, so that it is there
+    // before the first sound. A sound that came before it would load it itself. Watchers
+    // added by `beforeShow` see the first paint before this does.
+    const auto loadIfOn = [&window, &sound] {
+        if (window.soundOn()) sound.load();
+    };
+    new AfterFirstPaint(window, loadIfOn);
+    QObject::connect(&window, &frmMain::switched, &window, [loadIfOn](OptionSwitch which) {
+        if (which == OptionSwitch::Sound) loadIfOn();
+    });
     // So is the window's icon, which only the window manager and the task bar show.
     new AfterFirstPaint(window, [] {
         QIcon icon;

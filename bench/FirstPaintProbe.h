@@ -15,7 +15,7 @@
 // just before the program was started), the CPU time the process has used so far, every
 // thread of it, and its peak resident memory; then quits. With MIREL_BENCH_SETTLE_MS, it reports
 // that many milliseconds after the first paint instead, once what a program does after its
-// window is up (the game loads its sound player) has been done as well.
+// window is up (the game with sound on loads its sound player) has been done as well.
 class FirstPaintProbe final : public QObject {
 public:
     explicit FirstPaintProbe(QWidget* window) : QObject(window) {

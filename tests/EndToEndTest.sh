@@ -39,7 +39,7 @@ mkdir -p "$dir/home" "$dir/config" "$dir/runtime"
 chmod 700 "$dir/runtime"
 settings="$dir/config/Mirel/Mirel.conf"
 HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
-  QT_QPA_PLATFORM=xcb "$game" >"$dir/game.log" 2>&1 &
+  PULSE_SERVER="unix:$dir/no-audio-server" QT_QPA_PLATFORM=xcb "$game" >"$dir/game.log" 2>&1 &
 game_pid=$!
 
 window="$(await_game_window "$game_pid" 600)" ||
@@ -109,6 +109,15 @@ echo "pressed row $row column $col: $left pieces left"
 [ "$left" -le $((dealt - 2)) ] || fail "the press on a group left $left of $dealt pieces"
 score() { awk -F'[ ,:]+' 'NR > 1 && $1 >= 540 && $2 <= 60' "$dir/$1.txt"; }
 [ "$(score dealt)" != "$(score removed)" ] || fail "the score shown did not change"
+
+# Sound is off on a first run, and its module (Qt Multimedia) stays unloaded; switched on, it
+# is loaded before the first sound. The window has handled two clicks since its first paint.
+sound_module() { grep -q '/mirel-sound\.so$' "/proc/$game_pid/maps"; }
+sound_module && fail "the sound module is loaded while sound is off"
+click 617 180 # Sound
+for _ in $(seq 600); do sound_module && break; sleep 0.1; done
+sound_module || fail "switching sound on did not load the sound module"
+echo "the sound module is loaded once sound is switched on, not before"
 
 # Closing as a window manager asks: WM_DELETE_WINDOW, which Qt turns into a close event.
 /usr/bin/python3 - "$window" "$game_pid" <<'EOF'

@@ -88,7 +88,8 @@ else
         "they lie beside the program"
 fi
 
-# The sound player, which the game loads from beside itself once its window is up.
+# The sound player, which the game loads from beside itself once its window is up when sound
+# is on.
 module="$(dirname "$program")/mirel-sound.so"
 [ -f "$module" ] || fail "mirel-sound.so is not beside the program"
 
@@ -157,10 +158,11 @@ fi
 grep -qx 'Comment\[uk\]=Очистіть поле, прибираючи групи однакових фішок' "$desktop" ||
     fail "the menu entry's Ukrainian comment is not the one po/uk.po holds"
 
-# Starting the game, with nothing of the user's: it must still be running after a second,
-# and end on SIGTERM.
+# Starting the game, with nothing of the user's but sound switched on: it must still be
+# running after a second, have loaded its sound player, and end on SIGTERM.
 home="$scratch/home"
-mkdir -p "$home/.config" "$home/run"
+mkdir -p "$home/.config/Mirel" "$home/run"
+printf '[Settings]\nSound=1\n' >"$home/.config/Mirel/Mirel.conf"
 chmod 700 "$home/run"
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/run"
 export QT_QPA_PLATFORM=offscreen

@@ -272,8 +272,13 @@ void ScaledPictures::drawAsked() {
         std::vector<QImage> made;
         for (const art::PictureId id : batch) {
             if (*cancel) break;
-            made.push_back(art::drawPicture(id, scale, cancel.get()));
-            made.back().setDevicePixelRatio(ratio);
+            QImage drawn = art::drawPicture(id, scale, cancel.get());
+            // Kept in three bytes a pixel where nothing shows through: the same colours in
+            // three quarters of the memory (3 MiB in place of 4 at 3840 x 2160).
+            if (drawn.format() == QImage::Format_RGB32)
+                drawn = drawn.convertToFormat(QImage::Format_RGB888);
+            drawn.setDevicePixelRatio(ratio);
+            made.push_back(std::move(drawn));
         }
         QMetaObject::invokeMethod(this, [this, batch, images = std::move(made), cancel] {
             --drawingsUnderWay;

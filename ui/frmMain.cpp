@@ -707,8 +707,12 @@ void frmMain::pctColumnShiftsSelection_Click() {
     clickSwitch(OptionSwitch::ColumnShifts);
 }
 
+bool frmMain::soundOn() const {
+    return pctSound->shows(pictures.pctSoundOn);
+}
+
 void frmMain::PlaySoundFile(const std::string& fileName, std::int16_t flags) {
-    if (!pctSound->shows(pictures.pctSoundOn)) return;
+    if (!soundOn()) return;
     sound.play(QCoreApplication::applicationDirPath().toStdString() + "/" + fileName, flags);
 }
 

@@ -66,6 +66,8 @@ public:
     // The set the board's pieces are of, and the pictures the window is drawn with.
     PieceSet pieceSetInPlay() const { return inPlay; }
     const Pictures& art() const { return pictures; }
+    // Whether the Sound switch shows on: sounds are played only then.
+    bool soundOn() const;
     // A control, and the controls Tab stops at, in reading order, of every screen (hidden ones
     // are skipped).
     PictureBox* control(ControlName which) const;
