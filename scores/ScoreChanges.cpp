@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 #include <random>
 
