@@ -31,10 +31,12 @@ done
 settled_runs=$(((runs + 2) / 3))
 for i in $(seq "$settled_runs"); do
   for who in game game-sound bare; do
-    # What the game saved at its last end is replaced: sound on, nothing else stored.
-    printf '[Settings]\nSound=1\n' >"$bench_scratch/config-sound/Mirel/Mirel.conf"
     config="$XDG_CONFIG_HOME"
-    [ "$who" = game-sound ] && config="$bench_scratch/config-sound"
+    if [ "$who" = game-sound ]; then
+      # What the game saved at its last end is replaced: sound on, nothing else stored.
+      config="$bench_scratch/config-sound"
+      printf '[Settings]\nSound=1\n' >"$config/Mirel/Mirel.conf"
+    fi
     line=$(XDG_CONFIG_HOME="$config" MIREL_BENCH_SETTLE_MS=500 "$build/bench/mirel-bench-startup-${who%-sound}")
     kb[settled-$who]+="$(sed -E 's/.*peak_kb=([0-9]+).*/\1/' <<<"$line") "
     cpu[settled-$who]+="$(sed -E 's/.*cpu_ms=([0-9.]+).*/\1/' <<<"$line") "
