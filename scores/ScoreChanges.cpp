@@ -22,6 +22,15 @@ std::int64_t timeOf(const std::string& id) {
     return std::strtoll(id.c_str(), nullptr, 10);
 }
 
+// A time for something done now, after every time in `table`: a clock set back (or a copy on
+// another machine whose clock runs ahead) never files a new score before a Reset it follows,
+// nor a Reset before a row it empties.
+std::int64_t nowAfter(const HighScoreTable& table) {
+    std::int64_t latest = table.resetAt;
+    for (std::int16_t r = 1; r <= TableSize; ++r) latest = std::max(latest, timeOf(table.ids[r]));
+    return std::max(nowMs(), latest + (latest < INT64_MAX));
+}
+
 std::string check(const std::string& id, const std::string& name, std::int32_t score) {
     std::uint32_t hash = 2166136261u; // FNV-1a
     for (unsigned char c : id + '\n' + name + '\n' + std::to_string(score))
@@ -35,17 +44,19 @@ std::string check(const std::string& id, const std::string& name, std::int32_t s
 
 std::int16_t ScoreChanges::rank(HighScoreTable& table, std::int32_t score) {
     static std::mt19937_64 random{std::random_device{}()};
+    const std::int64_t at = nowAfter(table);
     const std::int16_t rank = rankNewScore(table, score);
     char id[40];
-    std::snprintf(id, sizeof id, "%lld-%016llx", static_cast<long long>(nowMs()),
+    std::snprintf(id, sizeof id, "%lld-%016llx", static_cast<long long>(at),
                   static_cast<unsigned long long>(random()));
     if (rank != 0) own[table.ids[rank] = id] = std::nullopt;
     return rank;
 }
 
 void ScoreChanges::reset(HighScoreTable& table) {
+    const std::int64_t at = nowAfter(table);
     ClearHighScores(table);
-    table.resetAt = resetAt = std::max(nowMs(), table.resetAt + 1);
+    table.resetAt = resetAt = at;
 }
 
 StoreEntries ScoreChanges::records(const HighScoreTable& table) const {

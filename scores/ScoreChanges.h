@@ -13,10 +13,12 @@ namespace mirel {
 
 // What this copy of the game has done to the table since it last saved, as changes that give
 // the same table however often they are applied, so that no copy can lose or double a score by
-// applying another's twice. Each score ranked here gets an identity, "<ms since 1970>-<16 hex
-// digits>", kept beside its row: a score whose identity is in the table already is not entered
-// again. A Reset is the moment it was made, and empties only the rows older than that. A row
-// without an identity (one a hand or an older copy of the game wrote) is one row like any other.
+// applying another's twice. Each score ranked here gets an identity, "<time>-<16 hex digits>",
+// kept beside its row: a score whose identity is in the table already is not entered again. A
+// Reset is a time too, and empties only the rows older than that. Times are ms since 1970, but
+// always later than every time the table holds, so that a clock set back files nothing before
+// what it follows. A row without an identity (one a hand or an older copy of the game wrote) is
+// one row like any other.
 class ScoreChanges {
 public:
     // Ranks a finished game's score in `table` as rankNewScore does, and remembers it.

@@ -23,17 +23,13 @@ bench_stop() {
 }
 trap bench_stop EXIT
 
-# A private Xvfb on display :$1 unless a display is set already.
+# A private Xvfb on the first free display unless a display is set already, so that two runs
+# at once never share one.
 bench_display() {
   if [ -z "${DISPLAY:-}" ]; then
-    export DISPLAY=":$1"
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    bench_started+=($!)
-    local i
-    for i in $(seq 50); do
-      [ -S "/tmp/.X11-unix/X$1" ] && break
-      sleep 0.1
-    done
+    . scripts/private-x.sh
+    start_private_x "$bench_scratch" || { echo "Xvfb did not start" >&2; exit 1; }
+    bench_started+=("$PRIVATE_X_PID")
   fi
   if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR="$bench_scratch/runtime"

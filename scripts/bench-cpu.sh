@@ -7,5 +7,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/bench-common.sh
 bench_build mirel-bench-cpu
-bench_display 96
+bench_display
 scripts/with-audio.sh "$build/bench/mirel-bench-cpu"

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/bench-common.sh
 bench_build mirel-bench-rules mirel-bench-play
-bench_display 98
+bench_display
 
 "$build/bench/mirel-bench-rules"
 QT_QPA_PLATFORM=xcb "$build/bench/mirel-bench-play"

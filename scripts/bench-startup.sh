@@ -13,7 +13,7 @@ runs="${1:-31}"
 if [ -z "${PULSE_SERVER:-}" ]; then exec scripts/with-audio.sh "$0" "$@"; fi
 . scripts/bench-common.sh
 bench_build mirel-bench-startup-game mirel-bench-startup-bare
-bench_display 97
+bench_display
 # The game reads its settings from a folder of the run's own, never the player's; the runs
 # with sound on from another, which says so.
 export XDG_CONFIG_HOME="$bench_scratch/config"

@@ -1,6 +1,7 @@
 #include "scores/HighScoreTable.h"
 #include "scores/ScoreChanges.h"
 
+#include <QDateTime>
 #include <QTest>
 
 #include <vector>
@@ -118,7 +119,8 @@ private slots:
     // are what happens next, in order: "rank N" (this copy ranks a score), "type X" (letters
     // typed into its new row), "reset", "save" (this copy's save), "refresh" (this copy's
     // table brought up to date with the store), "other N X" (the other copy saves a score N
-    // named X). What the store holds at the end is `stored`, and this copy's table `mine`.
+    // named X), "ahead N X" and "ahead reset" (the same, or a Reset, by a copy whose clock runs
+    // a year ahead). What the store holds at the end is `stored`, and this copy's table `mine`.
     void twoCopiesOnOneStore_data() {
         QTest::addColumn<Scores>("start");
         QTest::addColumn<QStringList>("steps");
@@ -173,6 +175,13 @@ private slots:
                                    "type B", "save", "keep", "merge"}
             << "100 P1, 95 X, 90 P2, 85 Y, 80 P3, 75 AB, 70 P4, 60 P5, 50 P6, 40 P7"
             << "100 P1, 90 P2, 80 P3, 75 AB, 70 P4, 60 P5, 50 P6, 40 P7, 30 P8, 20 P9";
+        // A copy whose clock ran a year ahead (set wrong, since put right, or another
+        // machine's): what it did stays in the store with its times.
+        QTest::newRow("a Reset from a clock ahead shuts out no later score")
+            << full << QStringList{"ahead reset", "refresh", "rank 40", "type C", "save"} << "40 C"
+            << "40 C";
+        QTest::newRow("a Reset empties a row ranked by a clock ahead")
+            << empty << QStringList{"ahead 500 X", "refresh", "reset", "save"} << "" << "";
         QTest::newRow("a score the other copy's pushed out is not brought back")
             << full << QStringList{"rank 15",    "type LOW", "save", "other 95 X",
                                    "other 95 Y", "refresh",  "save"}
@@ -213,6 +222,17 @@ private slots:
                 const std::int16_t rank = rankNewScore(stored, word[1].toInt());
                 stored.HighScoreNames[rank] = word[2].toStdString();
                 ScoreChanges::attachIds(stored, ids);
+            } else if (word[0] == "ahead") {
+                const std::int64_t yearAhead =
+                    QDateTime::currentMSecsSinceEpoch() + 365LL * 24 * 3600 * 1000;
+                if (word[1] == "reset") {
+                    ClearHighScores(stored);
+                    stored.resetAt = yearAhead;
+                } else {
+                    const std::int16_t rank = rankNewScore(stored, word[1].toInt());
+                    stored.HighScoreNames[rank] = word[2].toStdString();
+                    stored.ids[rank] = std::to_string(yearAhead) + "-0123456789abcdef";
+                }
             } else {
                 QCOMPARE(word[0], "other");
                 const std::int16_t rank = rankNewScore(stored, word[1].toInt());
