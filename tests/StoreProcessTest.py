@@ -312,9 +312,6 @@ class Copy:
             fail(f"the game still ran 30 s after {how}", self)
         check(status == 0, f"the game ended with status {status} after {how}", self)
 
-    def gone(self):
-        print(f"  ended with status {self.process.wait(30)}")
-
     def said(self, *words):
         text = " ".join(words)
         check(wait_for(lambda: text in self.log()), f"never said '{text}'", self)
@@ -357,7 +354,8 @@ def make_lock(kind, path):
     elif kind == "dangling":
         os.symlink("/nonexistent/lock", path)
     else:
-        open(path, "wb").write({"empty": b"", "garbage": GARBAGE, "foreign": b"999999\nmirel\n\n"}[kind])
+        text = {"empty": b"", "garbage": GARBAGE, "foreign": b"999999\nmirel\n\n"}[kind]
+        open(path, "wb").write(text)
     if kind == "foreign":  # another user's, unreadable
         os.chown(path, 4321, 4321)
         os.chmod(path, 0o600)
@@ -367,7 +365,8 @@ NEEDS = {  # what a case needs of the machine, and why it is skipped without
     "strace": lambda: subprocess.run([*STRACE, "true"]).returncode and "strace cannot trace here",
     "unshare": lambda: subprocess.run([*UNSHARE, "true"], stderr=subprocess.DEVNULL).returncode
     and "unshare cannot make PID namespaces here",
-    "previous": lambda: not os.environ.get("MIREL_PREVIOUS") and "MIREL_PREVIOUS names no build of it",
+    "previous": lambda: not os.environ.get("MIREL_PREVIOUS")
+    and "MIREL_PREVIOUS names no build of it",
 }
 
 
@@ -402,7 +401,8 @@ class Run:
                 make_lock(args[0], self.store + ".lock")
                 self.theirs[self.store + ".lock"] = None  # there, whatever it is
             elif what == "others":  # files that are not the store's, another user's kept file
-                for suffix in (".backup", ".bak001", ".2024v1", ".Ab12Cd", ".kept-0123456789abcdeX"):
+                for suffix in (".backup", ".bak001", ".2024v1", ".Ab12Cd",
+                               ".kept-0123456789abcdeX"):
                     open(self.store + suffix, "w").write(suffix)
                     self.theirs[self.store + suffix] = suffix
                 path = self.store + ".kept-fedcba9876543210"
@@ -415,8 +415,8 @@ class Run:
                 score, name = int(args[0]), args[1]
                 identity = f"{int(time.time() * 1000)}-{os.urandom(8).hex()}"
                 self.kept_path = self.store + ".kept-0123456789abcdef"
-                open(self.kept_path, "w").write(f"[Name]\n{identity}={name}\n[Score]\n{identity}={score}"
-                                           "\n[Set]\nSet=1 2\n")
+                open(self.kept_path, "w").write(f"[Name]\n{identity}={name}\n[Score]\n"
+                                                f"{identity}={score}\n[Set]\nSet=1 2\n")
                 self.known[name] = score
 
     def step(self, text):
@@ -442,16 +442,17 @@ class Run:
         if "traced" in how:
             env = LEAKLESS
         shown = [c for c in self.copies.values() if c.window and c.process.poll() is None]
+        config = os.path.dirname(self.folder) if "real" in how else self.config
         self.copies[who] = copy = Copy(
-            f"{who} of {self.label}", os.path.dirname(self.folder) if "real" in how else self.config,
-            prefix=prefix, namespaced="namespace" in how, offscreen="offscreen" in how,
+            f"{who} of {self.label}", config, prefix=prefix, namespaced="namespace" in how,
+            offscreen="offscreen" in how,
             game=os.environ["MIREL_PREVIOUS"] if "previous" in how else GAME,
             y=0 if "top" in how else 390 * len(shown), **env)
         if "traced" in how:
             self.trace = os.path.join(work, self.label + "-strace.log")
             self.tracer = subprocess.Popen(
-                ["strace", "-f", "-qq", "-o", self.trace, "-e",
-                 "trace=openat,linkat,rename,renameat,renameat2,fsync", "-p", str(copy.process.pid)],
+                ["strace", "-f", "-qq", "-o", self.trace, "-p", str(copy.process.pid),
+                 "-e", "trace=openat,linkat,rename,renameat,renameat2,fsync"],
                 stderr=subprocess.DEVNULL)
             running.append(self.tracer)
             time.sleep(1)
@@ -482,8 +483,8 @@ class Run:
                      "unlinkat", "close"):
             for n in range(1, 50):
                 run = Run(self.case, f"{self.label}-{call}-{n}", quiet=True)
-                filtered = call not in ("flock", "fsync", "rename", "unlink", "unlinkat")
-                paths = [run.folder, run.store, run.store + ".lock", run.kept_path] if filtered else []
+                paths = [] if call in ("flock", "fsync", "rename", "unlink", "unlinkat") else \
+                    [run.folder, run.store, run.store + ".lock", run.kept_path]
                 copy = Copy(f"killed at {call} {n}", run.config, offscreen=True, prefix=[
                     "strace", "-f", "-qq", "-o", "/dev/null", *(f"-P{path}" for path in paths),
                     f"-einject={call}:signal=SIGKILL:when={n}"], **LEAKLESS)
@@ -494,8 +495,8 @@ class Run:
                         os.kill(pid, signal.SIGKILL)
                     copy.process.wait()
                 else:
-                    check(copy.process.returncode == -signal.SIGKILL,
-                          f"at {call} number {n} the copy ended with status {copy.process.returncode}")
+                    check(copy.process.returncode == -signal.SIGKILL, f"at {call} number {n} "
+                          f"the copy ended with status {copy.process.returncode}")
                 run.merge()
                 for then in self.case.then:
                     run.step(then)
@@ -537,6 +538,8 @@ os.write(fd, f"{{os.getpid()}}\\n{{name}}\\n{{socket.gethostname()}}\\n".encode(
     def display_goes(self):
         xvfb.kill()
         xvfb.wait()
+        for who, copy in self.copies.items():
+            print(f"  {who} ended with status {copy.process.wait(30)}")
 
     def pause(self, seconds):
         """Time for what may happen; no check rests on how far it got."""
@@ -583,7 +586,8 @@ os.write(fd, f"{{os.getpid()}}\\n{{name}}\\n{{socket.gethostname()}}\\n".encode(
         self.check(open(self.store, "rb").read() == self.before, "the store changed")
 
     def same_table(self):
-        self.check(self.rows() == self.rows(self.before.decode()), f"the table changed: {self.rows()}")
+        self.check(self.rows() == self.rows(self.before.decode()),
+                   f"the table changed: {self.rows()}")
 
     def reaches(self, name):
         started = time.monotonic()
@@ -641,13 +645,14 @@ NINE, TEN = [(100 - r, f"OLD{r}") for r in range(9)], [(10 - r, f"OLD{r}") for r
 # `others` (files that are not the store's), `leftover` (a killed save's), `ended-copy-kept
 # SCORE NAME`. The steps and checks are the methods of Run.
 CASES = [
-    *(case(f"each_signal_saves_{ending.lower()}",
-           steps=f"A starts; A changes-set; A plays; {typing}; A ends {ending}", then="set 2; table HAL")
+    *(case(f"each_signal_saves_{ending.lower()}", then="set 2; table HAL",
+           steps=f"A starts; A changes-set; A plays; {typing}; A ends {ending}")
       for ending, typing in (("SIGINT", "A types HAL"), ("SIGHUP", "A types HAL; A signal SIGHUP"),
                              ("SIGTERM", "A types HAL"), ("SIGKILL", "A enters HAL"))),
     case("each_signal_saves_one_free_block", store=OLD, around="tmpfs",
-         steps="A starts; A changes-set; A plays; snapshot; disk fills 1; A enters FULL; A ok; pause 0.5; "
-               "unchanged; A said were not saved to; beside * 0; disk room; A ends SIGTERM",
+         steps="A starts; A changes-set; A plays; snapshot; disk fills 1; A enters FULL; A ok; "
+               "pause 0.5; unchanged; A said were not saved to; beside * 0; disk room; "
+               "A ends SIGTERM",
          then="set 2; table FULL OLD"),
     case("two_copies_on_one_store", store=TEN,
          steps="A starts; B starts; A name FIRST; B name SECOND; names FIRST SECOND " +
@@ -655,7 +660,8 @@ CASES = [
                "table AFTER; snapshot; B ends SIGTERM; A ends close", then="same-table"),
     case("a_lock_held_elsewhere_never_let_go", store=ONE, around="link",
          steps="L holds lockfile; snapshot; A starts; A plays; A enters HELD; A ok; unchanged; "
-               "beside .kept-; L lets-go; reaches HELD; A ends SIGTERM", then="table HELD ONE; beside .kept- 0"),
+               "beside .kept-; L lets-go; reaches HELD; A ends SIGTERM",
+         then="table HELD ONE; beside .kept- 0"),
     case("a_lock_held_elsewhere_stopped", store=ONE, around="link",
          steps="L holds lockfile stopped; snapshot; A starts; A plays; A enters HELD; A ok; "
                "unchanged; beside .kept-; A ends SIGTERM; unchanged; L lets-go; B starts real; "
@@ -674,12 +680,13 @@ CASES = [
          needs="strace", steps="merge-killed-at-each-call",
          then="table KEPT OLD; set 2; beside .new- 0; beside .kept- 0"),
     case("copies_in_their_own_pid_namespaces", store=ONE, needs="unshare",
-         steps="H holds; A starts namespace; A name NSP; beside .kept-; B starts namespace offscreen; "
-               "pause 2; H lets-go; B ends SIGTERM; A ends SIGTERM",
+         steps="H holds; A starts namespace; A name NSP; beside .kept-; "
+               "B starts namespace offscreen; pause 2; H lets-go; B ends SIGTERM; A ends SIGTERM",
          then="table NSP ONE; beside .kept- 0"),
     case("a_full_disk_while_another_holds_the_store", store=OLD, around="tmpfs",
          steps="H holds; A starts; A plays; disk fills; A enters ROOM; A ok; "
-               "A said could not be kept aside; disk room; A ends SIGTERM; beside .kept-; H lets-go; merge",
+               "A said could not be kept aside; disk room; A ends SIGTERM; beside .kept-; "
+               "H lets-go; merge",
          then="table ROOM OLD; beside .kept- 0"),
     case("a_copy_stopped_inside_its_save", store=ONE, needs="strace",
          steps="A starts slow-fsync; A plays; A enters SLOW; beside .new-; B starts; B name FAST; "
@@ -695,7 +702,7 @@ CASES = [
                "B name OLDB; A ends SIGTERM; B ends SIGTERM",
          then="names NEWA NEWB OLDA OLDB ONE"),
     case("the_display_goes_away",  # the last: it ends the X server
-         steps="A starts; A changes-set; A plays; A types BYE; display-goes; A gone",
+         steps="A starts; A changes-set; A plays; A types BYE; display-goes",
          then="set 2; table BYE"),
 ]
 
