@@ -486,7 +486,7 @@ class Run:
                 paths = [] if call in ("flock", "fsync", "rename", "unlink", "unlinkat") else \
                     [run.folder, run.store, run.store + ".lock", run.kept_path]
                 copy = Copy(f"killed at {call} {n}", run.config, offscreen=True, prefix=[
-                    "strace", "-f", "-qq", "-o", "/dev/null", *(f"-P{path}" for path in paths),
+                    *STRACE, *(f"-P{path}" for path in paths),
                     f"-einject={call}:signal=SIGKILL:when={n}"], **LEAKLESS)
                 wait_for(lambda: copy.process.poll() is not None or not keeps_aside(run.folder))
                 survived = copy.process.poll() is None
